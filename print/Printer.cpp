@@ -1,0 +1,10 @@
+#include "print/Printer.h"
+
+#include "store/AppContext.h"
+
+TForm4::TForm4(AppContext &context, QWidget *parent) : QWidget(parent, Qt::Window), m_context(context)
+{
+    setObjectName(QStringLiteral("TForm4"));
+    setWindowTitle(QStringLiteral("Print"));
+    resize(647, 421);
+}
