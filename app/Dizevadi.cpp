@@ -86,9 +86,13 @@ void TForm1::FillFontList() { ::FillFontList(*m_about->fontNameBox()); }
 void TForm1::connectWindows(Settings &settings, TForm2 &search, TForm3 &date, TForm4 &print, TInfoForm &info,
                             TForm14 &donation)
 {
-    Q_UNUSED(search);
-    Q_UNUSED(date);
-    Q_UNUSED(print);
+    wireBrowse(search);
+    wireEditor();
+    wireFolders();
+    wirePlanner(date, print);
+    wirePrint(print);
+    wireOnline(settings);
+
     const Platform &platform = m_context.platform;
     auto guarded = [&platform](std::function<void()> handler) {
         return [&platform, handler] { runReportingErrors(platform, handler); };
@@ -107,6 +111,18 @@ void TForm1::connectWindows(Settings &settings, TForm2 &search, TForm3 &date, TF
         return RecipePageFont{about->fontNameBox()->currentText(), about->fontSizeBox()->currentText()};
     });
 }
+
+void TForm1::wireBrowse(TForm2 &) {}
+
+void TForm1::wireEditor() {}
+
+void TForm1::wireFolders() {}
+
+void TForm1::wirePlanner(TForm3 &, TForm4 &) {}
+
+void TForm1::wirePrint(TForm4 &) {}
+
+void TForm1::wireOnline(Settings &) {}
 
 void TForm1::LoadStore()
 {

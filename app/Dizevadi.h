@@ -56,6 +56,14 @@ protected:
 private:
     void LoadStore();
 
+    // Cross-tab wiring, one function per subsystem.
+    void wireBrowse(TForm2 &search);
+    void wireEditor();
+    void wireFolders();
+    void wirePlanner(TForm3 &date, TForm4 &print);
+    void wirePrint(TForm4 &print);
+    void wireOnline(Settings &settings);
+
     AppContext &m_context;
     QTabWidget *TntPageControl1;
     CatalogueTab *m_catalogue;
