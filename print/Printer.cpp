@@ -8,3 +8,5 @@ TForm4::TForm4(AppContext &context, QWidget *parent) : QWidget(parent, Qt::Windo
     setWindowTitle(QStringLiteral("Print"));
     resize(647, 421);
 }
+
+void TForm4::showPage(const QString &) {}

@@ -10,6 +10,9 @@ class TForm4 : public QWidget {
 public:
     explicit TForm4(AppContext &context, QWidget *parent = nullptr);
 
+    // Loads the page (a path as wide text) into the view and shows the window without waiting.
+    void showPage(const QString &path);
+
 private:
     AppContext &m_context;
 };
