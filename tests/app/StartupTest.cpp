@@ -3,6 +3,12 @@
 #include "tests/support/TempDataDir.h"
 #include "tests/support/TestProgram.h"
 
+#include "about/Donation.h"
+#include "about/WCIU.h"
+#include "app/Splash.h"
+#include "browse/Search.h"
+#include "print/Printer.h"
+
 #include <QComboBox>
 #include <QTabWidget>
 #include <gtest/gtest.h>
@@ -32,4 +38,18 @@ TEST(Startup, FirstStartInEmptyFolderOpensOnAboutInEnglish)
     EXPECT_EQ(lines[4], "2\r");
     EXPECT_TRUE(dir.read("Lang.ini").endsWith("\r\n"));
     EXPECT_TRUE(t.messages.isEmpty()) << t.messages.join('\n').toStdString();
+}
+
+TEST(Startup, SplashIsGoneAndTheMainWindowShownOnceStarted)
+{
+    TempDataDir dir;
+    TestProgram t(dir.path());
+    EXPECT_FALSE(t.program().splashWindow().isVisible());
+    EXPECT_FALSE(t.program().splashWindow().size().isEmpty());
+    EXPECT_TRUE(t.main().isVisible());
+    EXPECT_EQ(t.main().windowTitle(), QStringLiteral("Saffin"));
+    for (QWidget *window : std::initializer_list<QWidget *>{
+             &t.program().searchDialog(), &t.program().printWindow(), &t.program().infoWindow(),
+             &t.program().donationWindow()})
+        EXPECT_FALSE(window->isVisible()) << window->objectName().toStdString();
 }
