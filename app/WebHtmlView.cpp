@@ -12,6 +12,7 @@
 #include <QScopeGuard>
 #include <QTimer>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
@@ -89,6 +90,24 @@ private:
     PageFolderInterceptor *m_interceptor;
 };
 
+// A profile must outlive its pages: this goes with the view and deletes the page, then the profile.
+class PageOwner : public QObject {
+public:
+    PageOwner(QWebEnginePage *page, QWebEngineProfile *profile, QObject *parent)
+        : QObject(parent), m_page(page), m_profile(profile)
+    {
+    }
+    ~PageOwner() override
+    {
+        delete m_page;
+        delete m_profile;
+    }
+
+private:
+    QWebEnginePage *m_page;
+    QWebEngineProfile *m_profile;
+};
+
 } // namespace
 
 WebHtmlView::WebHtmlView(QWidget *parent, const QString &objectName, Content content,
@@ -96,14 +115,24 @@ WebHtmlView::WebHtmlView(QWidget *parent, const QString &objectName, Content con
     : m_view(new QWebEngineView(parent)), m_execModal(std::move(execModal))
 {
     m_view->setObjectName(objectName);
-    if (content != Content::LocalPages)
-        return;
-    // The page owns its profile, so the profile goes only after the page is gone.
+    if (content == Content::LocalPages)
+        lockDown();
+    // The view starts a requested load only later and merges quick requests into one, so a request
+    // counts as done once a load has ended and nothing loads any more.
+    QObject::connect(m_view->page(), &QWebEnginePage::loadingChanged, m_view,
+                     [pending = m_loadPending, page = m_view->page()](const QWebEngineLoadingInfo &info) {
+                         if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus && !page->isLoading())
+                             *pending = false;
+                     });
+}
+
+void WebHtmlView::lockDown()
+{
     auto *profile = new QWebEngineProfile; // no storage name: off the record
     auto *interceptor = new PageFolderInterceptor(profile);
     profile->setUrlRequestInterceptor(interceptor);
-    auto *page = new LocalPage(profile, interceptor, m_view);
-    profile->setParent(page);
+    auto *page = new LocalPage(profile, interceptor, nullptr);
+    new PageOwner(page, profile, m_view);
     QWebEngineSettings *settings = page->settings();
     settings->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
     settings->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
@@ -132,6 +161,7 @@ void WebHtmlView::Navigate(const QString &urlOrPath)
         return;
     if (m_pageFolderChanged)
         m_pageFolderChanged(url);
+    *m_loadPending = true;
     m_view->setUrl(url);
 }
 
@@ -141,19 +171,21 @@ void WebHtmlView::GoBack()
 {
     if (!m_view->history()->canGoBack())
         throw Error(QStringLiteral("There is no earlier page."));
+    *m_loadPending = true;
     m_view->back();
 }
 
 void WebHtmlView::waitUntilLoaded()
 {
-    if (!m_view->page()->isLoading())
+    if (!*m_loadPending && !m_view->page()->isLoading())
         return;
     QEventLoop loop;
     QTimer timeout;
     timeout.setSingleShot(true);
     QObject::connect(&timeout, &QTimer::timeout, &loop, [&loop] { loop.exit(1); });
+    // Connected after the view's own handler, so the pending flag is up to date here.
     QObject::connect(m_view->page(), &QWebEnginePage::loadingChanged, &loop, [this, &loop] {
-        if (!m_view->page()->isLoading())
+        if (!*m_loadPending)
             loop.exit(0);
     });
     timeout.start(kLoadTimeoutMs);

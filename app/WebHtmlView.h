@@ -4,6 +4,7 @@
 
 #include <QUrl>
 #include <functional>
+#include <memory>
 
 class QDialog;
 class QPrinter;
@@ -28,11 +29,14 @@ public:
     static QUrl urlFor(const QString &urlOrPath); // invalid for a blank text
 
 private:
+    void lockDown();
     void waitUntilLoaded();
     void printInto(QPrinter *printer);
 
     QWebEngineView *m_view;
     std::function<int(QDialog &)> m_execModal;
     std::function<void(const QUrl &)> m_pageFolderChanged;
+    // Set from a navigation request until its load has ended; shared with the view's signal handler.
+    std::shared_ptr<bool> m_loadPending = std::make_shared<bool>(false);
     bool m_printing = false;
 };
