@@ -161,6 +161,8 @@ RecipeBrowserTab::RecipeBrowserTab(AppContext &context, QWidget *parent, const R
     auto *secondPanel = new QLabel(statusBar);
     secondPanel->setObjectName(QLatin1String(names.statusBar) + QStringLiteral("Panel1"));
     secondPanel->setFixedWidth(kSecondPanelWidth);
+    for (QLabel *panel : {m_countPanel, secondPanel})
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     statusBar->addWidget(m_countPanel);
     statusBar->addWidget(secondPanel);
 

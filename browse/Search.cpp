@@ -28,7 +28,9 @@ TForm2::TForm2(AppContext &context, QWidget *parent)
     TntComboBox1->setObjectName(QStringLiteral("TntComboBox1"));
     TntComboBox1->setEditable(false);
     TntRadioGroup1->setObjectName(QStringLiteral("TntRadioGroup1"));
-    new QVBoxLayout(TntRadioGroup1);
+    auto *groupLayout = new QVBoxLayout(TntRadioGroup1);
+    groupLayout->setContentsMargins(8, 4, 8, 4);
+    groupLayout->setSpacing(2);
 
     auto *bottomPanel = new QWidget(this);
     bottomPanel->setObjectName(QStringLiteral("Panel1"));
@@ -41,8 +43,8 @@ TForm2::TForm2(AppContext &context, QWidget *parent)
     bottomLayout->addStretch();
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(8, 8, 8, 8);
-    layout->setSpacing(6);
+    layout->setContentsMargins(8, 8, 8, 6);
+    layout->setSpacing(5);
     layout->addWidget(TntEdit1);
     layout->addWidget(TntComboBox1);
     layout->addWidget(TntRadioGroup1, 1);

@@ -6,6 +6,9 @@
 #include "tests/browse/BrowseFixture.h"
 
 #include <QAction>
+#include <QLabel>
+#include <QSplitter>
+#include <QToolButton>
 #include <QComboBox>
 #include <QListView>
 #include <QListWidget>
@@ -312,4 +315,55 @@ TEST(RecipeTabs, PrintingRendersIntoTheTabsOwnViewAndPreviewsItOnlyWithASelectio
     EXPECT_EQ(t.view("EmbeddedWB1")->previews, 1);
     EXPECT_EQ(t.view("EmbeddedWB3")->previews, 1);
     EXPECT_TRUE(t.messages.isEmpty()) << t.messages.join('\n').toStdString();
+}
+
+TEST(RecipeTabs, LayoutFollowsTheWindowDesign)
+{
+    TempDataDir dir;
+    TestProgram t(dir.path());
+    for (const auto &[page, panel, area, buttons] :
+         {std::tuple{0, "Panel2", "TntComboBox1", "ML2 TntToolButton3 TntButton70 TntToolButton4 TntToolButton1 "
+                                                  "TntToolButton52 TntToolButton45"},
+          std::tuple{1, "Panel11", "TntComboBox4", "ML1 TntToolButton9 TntToolButton7 TntToolButton8 TntToolButton6 "
+                                                   "TntToolButton10 TntToolButton14"}}) {
+        SCOPED_TRACE(panel);
+        showPage(t, page);
+        const TabNames &tab = page == 0 ? kCatalogue : kOwn;
+        auto *left = t.find<QWidget>(QLatin1String(panel));
+        EXPECT_EQ(left->width(), 185);
+        EXPECT_NE(qobject_cast<QSplitter *>(left->parentWidget()), nullptr);
+        EXPECT_EQ(qobject_cast<QSplitter *>(left->parentWidget())->handleWidth(), 1);
+        EXPECT_EQ(t.find<QWidget>(QLatin1String(area))->parentWidget()->height(), 160);
+        EXPECT_EQ(t.find<QWidget>(QLatin1String(tab.toggle))->height(), 17);
+        EXPECT_FALSE(t.find<QComboBox>(QLatin1String(tab.box))->isEditable());
+        auto *values = t.find<QListWidget>(QLatin1String(tab.checkList));
+        ASSERT_GT(values->count(), 0);
+        EXPECT_EQ(values->visualItemRect(values->item(0)).height(), 13);
+        EXPECT_EQ(t.find<QWidget>(QLatin1String(tab.statusBar))->height(), 19);
+        EXPECT_EQ(t.find<QLabel>(QLatin1String(tab.statusBar) + "Panel0")->width(), 200);
+        EXPECT_EQ(t.find<QLabel>(QLatin1String(tab.statusBar) + "Panel1")->width(), 50);
+        for (const QString &name : QString::fromLatin1(buttons).split(' ')) {
+            auto *button = t.find<QToolButton>(name);
+            ASSERT_NE(button, nullptr) << name.toStdString();
+            EXPECT_EQ(button->size(), QSize(41, 31)) << name.toStdString();
+            EXPECT_FALSE(button->icon().isNull()) << name.toStdString();
+            EXPECT_FALSE(button->toolTip().isEmpty()) << name.toStdString();
+        }
+    }
+    EXPECT_EQ(t.find<QToolButton>("TntToolButton45")->toolTip(), "Delete");
+    EXPECT_EQ(t.find<QAction>("Drucken2")->text(), "Print");
+}
+
+TEST(RecipeTabs, LeftPanelWidthComesBackFromTheSettingsFile)
+{
+    TempDataDir dir;
+    dir.write("Lang.ini", "English\r\nMS Sans Serif\r\n497\r\n891\r\n2\r\n240\r\n161\r\n");
+    {
+        TestProgram t(dir.path());
+        showPage(t, 1);
+        EXPECT_EQ(t.find<QWidget>("Panel2")->width(), 240);
+        EXPECT_EQ(t.find<QWidget>("Panel11")->width(), 240);
+        t.program().close();
+    }
+    EXPECT_EQ(dir.read("Lang.ini").split('\n').value(5), "240\r");
 }
