@@ -9,6 +9,7 @@
 #include "planner/DatePicker.h"
 #include "print/Printer.h"
 #include "browse/RecipeTabs.h"
+#include "common/HtmlView.h"
 #include "common/Platform.h"
 #include "editor/EditorTab.h"
 #include "folders/FoldersTab.h"
@@ -112,7 +113,23 @@ void TForm1::connectWindows(Settings &settings, TForm2 &search, TForm3 &date, TF
     });
 }
 
-void TForm1::wireBrowse(TForm2 &) {}
+void TForm1::wireBrowse(TForm2 &search)
+{
+    m_context.display.setViews(m_catalogue->view(), m_own->view(), nullptr);
+    search.setMainWindow(this);
+    const Platform &platform = m_context.platform;
+    auto guarded = [&platform](std::function<void()> handler) {
+        return [&platform, handler] { runReportingErrors(platform, handler); };
+    };
+    connect(&search, &TForm2::recipesFound, m_catalogue, &CatalogueTab::setNames);
+    connect(m_catalogue, &CatalogueTab::TntToolButton1Click, this, guarded([&search] { search.bringUp(); }));
+    connect(m_own, &OwnRecipesTab::TntToolButton1Click, this, guarded([&search] { search.bringUp(); }));
+    const RecipeDisplay &display = m_context.display;
+    connect(m_catalogue, &CatalogueTab::TntToolButton4Click, this,
+            guarded([&search, &display] { search.authorSearch(display.shownAuthor()); }));
+    connect(m_own, &OwnRecipesTab::TntToolButton8Click, this,
+            guarded([&search, &display] { search.authorSearch(display.shownOwnAuthor()); }));
+}
 
 void TForm1::wireEditor() {}
 
@@ -120,7 +137,26 @@ void TForm1::wireFolders() {}
 
 void TForm1::wirePlanner(TForm3 &, TForm4 &) {}
 
-void TForm1::wirePrint(TForm4 &) {}
+void TForm1::wirePrint(TForm4 &)
+{
+    const Platform &platform = m_context.platform;
+    RecipeDisplay &display = m_context.display;
+    // The recipe is rendered again into the tab's own view, which then previews it.
+    auto printFrom = [&platform, &display](RecipeBrowserTab *tab, int mode) {
+        return [&platform, &display, tab, mode] {
+            runReportingErrors(platform, [&display, tab, mode] {
+                const std::optional<QByteArray> name = tab->selectedName();
+                if (!name)
+                    return;
+                display.ShowRecipe(*name, mode);
+                tab->view()->PrintPreview();
+            });
+        };
+    };
+    connect(m_catalogue, &CatalogueTab::TntToolButton52Click, this,
+            printFrom(m_catalogue, RecipeDisplay::CatalogueView));
+    connect(m_own, &OwnRecipesTab::TntToolButton10Click, this, printFrom(m_own, RecipeDisplay::OwnView));
+}
 
 void TForm1::wireOnline(Settings &) {}
 
