@@ -6,14 +6,16 @@
 
 #include <algorithm>
 #include <csetjmp>
-#include <cstdio> // jpeglib.h needs FILE
-#include <jpeglib.h>
+#include <cstdio>   // jpeglib.h needs FILE
 #include <jerror.h> // after jpeglib.h, which it needs
+#include <jpeglib.h>
+#include <vector>
 
 namespace {
 
 // Beyond this the decoded picture alone would take more than 300 MB.
 constexpr quint64 kMaxPixels = 100'000'000;
+constexpr unsigned kBatchRows = 16;
 
 // libjpeg reports a fatal error by calling error_exit, which must not return. It jumps back to
 // the setjmp of the step that called into libjpeg; the steps below hold no objects with
@@ -78,40 +80,61 @@ bool startDecoding(Decoder &d, const unsigned char *data, unsigned long size)
     return true;
 }
 
-bool readRows(Decoder &d, unsigned char *first, qsizetype stride)
+// Decodes a few rows at a time into a small buffer, so a large picture never needs a whole-size copy.
+bool readRows(Decoder &d, JpegRowSink &sink, unsigned char *batch, unsigned char *rgb)
 {
     if (setjmp(d.exit.jump))
         return false;
     jpeg_start_decompress(&d.info);
-    JSAMPROW rows[16];
+    const bool cmyk = d.info.out_color_space == JCS_CMYK;
+    const bool inverted = d.info.saw_Adobe_marker; // Adobe writes CMYK inverted (0 = full ink)
+    const size_t stride = size_t(d.info.output_width) * size_t(d.info.output_components);
+    JSAMPROW rows[kBatchRows];
+    for (unsigned i = 0; i < kBatchRows; ++i)
+        rows[i] = batch + i * stride;
     while (d.info.output_scanline < d.info.output_height) {
-        const unsigned next = d.info.output_scanline;
-        const unsigned count = std::min(16u, d.info.output_height - next);
-        for (unsigned i = 0; i < count; ++i)
-            rows[i] = first + qsizetype(next + i) * stride;
-        jpeg_read_scanlines(&d.info, rows, count);
+        const unsigned first = d.info.output_scanline;
+        const unsigned count = jpeg_read_scanlines(&d.info, rows, kBatchRows);
+        for (unsigned i = 0; i < count; ++i) {
+            if (!cmyk) {
+                sink.row(int(first + i), rows[i]);
+                continue;
+            }
+            const unsigned char *in = rows[i];
+            unsigned char *out = rgb;
+            for (unsigned x = 0; x < d.info.output_width; ++x, in += 4, out += 3) {
+                const int k = inverted ? in[3] : 255 - in[3];
+                for (int c = 0; c < 3; ++c)
+                    out[c] = uchar(((inverted ? in[c] : 255 - in[c]) * k + 127) / 255);
+            }
+            sink.row(int(first + i), rgb);
+        }
     }
     jpeg_finish_decompress(&d.info);
     return true;
 }
 
-// Adobe writes CMYK inverted (0 = full ink); others write it plain.
-QImage cmykToRgb(const QImage &cmyk, bool inverted)
-{
-    QImage rgb(cmyk.size(), QImage::Format_RGB888);
-    for (int y = 0; y < cmyk.height(); ++y) {
-        const uchar *in = cmyk.constScanLine(y);
-        uchar *out = rgb.scanLine(y);
-        for (int x = 0; x < cmyk.width(); ++x, in += 4, out += 3) {
-            const int k = inverted ? in[3] : 255 - in[3];
-            for (int c = 0; c < 3; ++c) {
-                const int ink = inverted ? in[c] : 255 - in[c];
-                out[c] = uchar((ink * k + 127) / 255);
-            }
-        }
+// Collects the rows into a picture.
+class ImageSink : public JpegRowSink {
+public:
+    void begin(QSize size) override
+    {
+        if (quint64(size.width()) * quint64(size.height()) > kMaxPixels)
+            throw Error(translated("The picture is too large (%1 x %2 pixels).")
+                            .arg(size.width())
+                            .arg(size.height()));
+        image = QImage(size, QImage::Format_RGB888);
+        if (image.isNull())
+            throw Error(translated("There is not enough memory for the picture (%1 x %2 pixels).")
+                            .arg(size.width())
+                            .arg(size.height()));
     }
-    return rgb;
-}
+    void row(int y, const uchar *rgb) override
+    {
+        std::copy_n(rgb, size_t(image.width()) * 3, image.scanLine(y));
+    }
+    QImage image;
+};
 
 struct Encoder {
     jpeg_compress_struct info;
@@ -197,27 +220,24 @@ bool looksLikeJpeg(QByteArrayView bytes)
     return bytes.size() >= 3 && uchar(bytes[0]) == 0xFF && uchar(bytes[1]) == 0xD8 && uchar(bytes[2]) == 0xFF;
 }
 
-QImage decodeJpeg(QByteArrayView bytes)
+void decodeJpegRows(QByteArrayView bytes, JpegRowSink &sink)
 {
     Decoder d;
     prepare(d.exit);
     if (!startDecoding(d, reinterpret_cast<const unsigned char *>(bytes.data()), (unsigned long)bytes.size()))
         throw decodeError(d.exit.message);
-    const quint64 pixels = quint64(d.info.image_width) * d.info.image_height;
-    if (pixels > kMaxPixels)
-        throw Error(translated("The picture is too large (%1 x %2 pixels).")
-                        .arg(d.info.image_width)
-                        .arg(d.info.image_height));
-    const bool cmyk = d.info.out_color_space == JCS_CMYK;
-    QImage image(int(d.info.image_width), int(d.info.image_height),
-                 cmyk ? QImage::Format_RGBX8888 : QImage::Format_RGB888);
-    if (image.isNull())
-        throw Error(translated("There is not enough memory for the picture (%1 x %2 pixels).")
-                        .arg(d.info.image_width)
-                        .arg(d.info.image_height));
-    if (!readRows(d, image.bits(), image.bytesPerLine()))
+    sink.begin(QSize(int(d.info.image_width), int(d.info.image_height)));
+    const size_t width = d.info.image_width;
+    std::vector<unsigned char> batch(width * 4 * kBatchRows), rgb(width * 3);
+    if (!readRows(d, sink, batch.data(), rgb.data()))
         throw decodeError(d.exit.message);
-    return cmyk ? cmykToRgb(image, d.info.saw_Adobe_marker) : image;
+}
+
+QImage decodeJpeg(QByteArrayView bytes)
+{
+    ImageSink sink;
+    decodeJpegRows(bytes, sink);
+    return sink.image;
 }
 
 QByteArray encodeJpeg(const QImage &image, int quality)

@@ -82,18 +82,110 @@ AxisWeights axisWeights(int source, int target)
     return a;
 }
 
-QImage decodeAs(const QByteArray &bytes, bool bitmap)
+// Resamples a picture fed row by row: each source row is resampled across once and added into
+// the target rows it contributes to, so no whole-size copy of the source is ever needed.
+class RowResampler {
+public:
+    RowResampler(QSize source, QSize target)
+        : m_across(axisWeights(source.width(), target.width())), m_target(target),
+          m_line(size_t(target.width()) * 3), m_sums(size_t(target.width()) * 3 * size_t(target.height())),
+          m_into(size_t(source.height()))
+    {
+        const AxisWeights down = axisWeights(source.height(), target.height());
+        for (int i = 0; i < target.height(); ++i)
+            for (int k = 0; k < down.count[size_t(i)]; ++k)
+                m_into[size_t(down.first[size_t(i)] + k)].push_back(
+                    {i, down.weights[size_t(down.offset[size_t(i)] + k)]});
+    }
+
+    void addRow(int y, const uchar *rgb)
+    {
+        const auto &targets = m_into[size_t(y)];
+        if (targets.empty())
+            return;
+        for (int x = 0; x < m_target.width(); ++x) {
+            const float *w = m_across.weights.data() + m_across.offset[size_t(x)];
+            const uchar *p = rgb + size_t(m_across.first[size_t(x)]) * 3;
+            float r = 0, g = 0, b = 0;
+            for (int k = 0, n = m_across.count[size_t(x)]; k < n; ++k, p += 3) {
+                r += w[k] * p[0];
+                g += w[k] * p[1];
+                b += w[k] * p[2];
+            }
+            m_line[size_t(x) * 3] = r;
+            m_line[size_t(x) * 3 + 1] = g;
+            m_line[size_t(x) * 3 + 2] = b;
+        }
+        for (const auto &[row, weight] : targets) {
+            float *sum = m_sums.data() + size_t(row) * m_line.size();
+            for (size_t i = 0; i < m_line.size(); ++i)
+                sum[i] += weight * m_line[i];
+        }
+    }
+
+    QImage result() const
+    {
+        QImage target(m_target, QImage::Format_RGB888);
+        if (target.isNull())
+            throw Error(translated("There is not enough memory for a picture of %1 x %2 pixels.")
+                            .arg(m_target.width())
+                            .arg(m_target.height()));
+        for (int y = 0; y < m_target.height(); ++y) {
+            const float *sum = m_sums.data() + size_t(y) * m_line.size();
+            uchar *out = target.scanLine(y);
+            for (size_t i = 0; i < m_line.size(); ++i)
+                out[i] = uchar(std::clamp(int(sum[i] + 0.5f), 0, 255));
+        }
+        return target;
+    }
+
+private:
+    AxisWeights m_across;
+    QSize m_target;
+    std::vector<float> m_line, m_sums;
+    std::vector<std::vector<std::pair<int, float>>> m_into; // per source row: target rows and weights
+};
+
+QSize fittedSize(QSize picture, int boxWidth, int boxHeight)
 {
-    if (!bitmap)
-        return decodeJpeg(bytes);
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    QImage image = reader.read();
-    if (image.isNull())
-        throw Error(translated("The picture is not a readable Windows bitmap: %1").arg(reader.errorString()));
-    return opaqueRgb888(image);
+    const QSize size = ScaledPictureSize(picture, boxWidth, boxHeight);
+    if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxOutputPixels)
+        throw Error(translated("A picture of %1 x %2 pixels cannot be made from this one.")
+                        .arg(size.width())
+                        .arg(size.height()));
+    return size;
+}
+
+// Scales a JPEG while it is being decoded.
+class ScalingSink : public JpegRowSink {
+public:
+    ScalingSink(int boxWidth, int boxHeight) : m_boxWidth(boxWidth), m_boxHeight(boxHeight) {}
+    void begin(QSize size) override { m_resampler.emplace(size, fittedSize(size, m_boxWidth, m_boxHeight)); }
+    void row(int y, const uchar *rgb) override { m_resampler->addRow(y, rgb); }
+    QImage result() const { return m_resampler->result(); }
+
+private:
+    int m_boxWidth, m_boxHeight;
+    std::optional<RowResampler> m_resampler;
+};
+
+QImage scaledPicture(const QByteArray &bytes, bool bitmap, int boxWidth, int boxHeight)
+{
+    if (bitmap) {
+        QBuffer buffer;
+        buffer.setData(bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, "bmp");
+        const QImage image = reader.read();
+        if (image.isNull())
+            throw Error(
+                translated("The picture is not a readable Windows bitmap: %1").arg(reader.errorString()));
+        const QImage rgb = opaqueRgb888(image);
+        return ResamplePicture(rgb, fittedSize(rgb.size(), boxWidth, boxHeight));
+    }
+    ScalingSink sink(boxWidth, boxHeight);
+    decodeJpegRows(bytes, sink);
+    return sink.result();
 }
 
 QByteArray encodeAs(const QImage &image, bool bitmap, bool quality)
@@ -129,48 +221,10 @@ QImage ResamplePicture(const QImage &rgb, QSize size)
 {
     const QImage source =
         rgb.format() == QImage::Format_RGB888 ? rgb : rgb.convertToFormat(QImage::Format_RGB888);
-    const int sw = source.width(), sh = source.height(), tw = size.width(), th = size.height();
-    const AxisWeights across = axisWeights(sw, tw);
-    const AxisWeights down = axisWeights(sh, th);
-
-    // Every source row is resampled across once; the rows are then blended down.
-    std::vector<float> rows(size_t(sh) * size_t(tw) * 3);
-    for (int y = 0; y < sh; ++y) {
-        const uchar *in = source.constScanLine(y);
-        float *out = rows.data() + size_t(y) * size_t(tw) * 3;
-        for (int x = 0; x < tw; ++x) {
-            const float *w = across.weights.data() + across.offset[size_t(x)];
-            const uchar *p = in + size_t(across.first[size_t(x)]) * 3;
-            float r = 0, g = 0, b = 0;
-            for (int k = 0, n = across.count[size_t(x)]; k < n; ++k, p += 3) {
-                r += w[k] * p[0];
-                g += w[k] * p[1];
-                b += w[k] * p[2];
-            }
-            out[x * 3] = r;
-            out[x * 3 + 1] = g;
-            out[x * 3 + 2] = b;
-        }
-    }
-
-    QImage target(tw, th, QImage::Format_RGB888);
-    if (target.isNull())
-        throw Error(
-            translated("There is not enough memory for a picture of %1 x %2 pixels.").arg(tw).arg(th));
-    std::vector<float> sum(size_t(tw) * 3);
-    for (int y = 0; y < th; ++y) {
-        std::fill(sum.begin(), sum.end(), 0.0f);
-        const float *w = down.weights.data() + down.offset[size_t(y)];
-        for (int k = 0, n = down.count[size_t(y)]; k < n; ++k) {
-            const float *row = rows.data() + size_t(down.first[size_t(y)] + k) * size_t(tw) * 3;
-            for (size_t i = 0; i < sum.size(); ++i)
-                sum[i] += w[k] * row[i];
-        }
-        uchar *out = target.scanLine(y);
-        for (size_t i = 0; i < sum.size(); ++i)
-            out[i] = uchar(std::clamp(int(sum[i] + 0.5f), 0, 255));
-    }
-    return target;
+    RowResampler resampler(source.size(), size);
+    for (int y = 0; y < source.height(); ++y)
+        resampler.addRow(y, source.constScanLine(y));
+    return resampler.result();
 }
 
 QImage opaqueRgb888(const QImage &picture)
@@ -193,13 +247,8 @@ void ScalePicture(QIODevice &source, QIODevice &target, int boxWidth, int boxHei
                         .arg(boxWidth)
                         .arg(boxHeight));
     const bool bitmap = extension == QLatin1String(".bmp");
-    const QImage picture = decodeAs(source.readAll(), bitmap);
-    const QSize size = ScaledPictureSize(picture.size(), boxWidth, boxHeight);
-    if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxOutputPixels)
-        throw Error(translated("A picture of %1 x %2 pixels cannot be made from this one.")
-                        .arg(size.width())
-                        .arg(size.height()));
-    const QByteArray bytes = encodeAs(ResamplePicture(picture, size), bitmap, quality);
+    const QByteArray bytes =
+        encodeAs(scaledPicture(source.readAll(), bitmap, boxWidth, boxHeight), bitmap, quality);
     if (target.write(bytes) != bytes.size())
         throw Error(translated("The scaled picture could not be written: %1").arg(target.errorString()));
 }
