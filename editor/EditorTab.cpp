@@ -67,7 +67,7 @@ EditorTab::EditorTab(AppContext &context, QWidget *parent)
 {
     setObjectName(QStringLiteral("TntTabSheet5"));
 
-    m_splitter->setObjectName(QStringLiteral("Splitter3"));
+    m_splitter->setObjectName(QStringLiteral("EditorSplitter"));
     m_splitter->setHandleWidth(3);
     m_splitter->setChildrenCollapsible(false);
     m_splitter->addWidget(buildTopArea());
@@ -95,7 +95,7 @@ EditorTab::EditorTab(AppContext &context, QWidget *parent)
 QWidget *EditorTab::buildLeftPanel()
 {
     auto *panel = new QWidget;
-    panel->setObjectName(QStringLiteral("Panel7"));
+    panel->setObjectName(QStringLiteral("EditorFields"));
     panel->setFixedWidth(185);
     auto *column = new QVBoxLayout(panel);
     column->setContentsMargins(16, 8, 16, 8);
@@ -127,7 +127,7 @@ QWidget *EditorTab::buildLeftPanel()
 QWidget *EditorTab::buildTopArea()
 {
     auto *area = new QWidget;
-    area->setObjectName(QStringLiteral("Panel8"));
+    area->setObjectName(QStringLiteral("EditorTopArea"));
     area->setMinimumHeight(60);
     auto *row = new QHBoxLayout(area);
     row->setContentsMargins(0, 0, 0, 0);
@@ -147,7 +147,7 @@ QWidget *EditorTab::buildTopArea()
     row->addWidget(Image1);
 
     auto *tools = new QToolBar;
-    tools->setObjectName(QStringLiteral("TntToolBar4"));
+    tools->setObjectName(QStringLiteral("EditorPictureTools"));
     tools->setOrientation(Qt::Vertical);
     tools->setIconSize(QSize(24, 24));
     const std::pair<QToolButton *, QStyle::StandardPixmap> buttons[] = {

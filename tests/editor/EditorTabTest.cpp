@@ -111,6 +111,31 @@ TEST_F(Editor, StartsEmptyWithSaveDisabledAndTheFourthDimension)
     EXPECT_FALSE(dimensionBox().isEditable());
 }
 
+TEST_F(Editor, LaysOutTheControlsAtTheirSizes)
+{
+    t->main().show();
+    t->main().pageControl()->setCurrentIndex(3);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control<QListWidget>("TntCheckListBox3").size(), QSize(153, 97));
+    EXPECT_EQ(saveButton().size(), QSize(153, 25));
+    for (const char *name : {"TntEdit1", "TntEdit2", "TntComboBox2", "TntComboBox3"})
+        EXPECT_EQ(control<QWidget>(name).width(), 153) << name;
+    for (const char *name : {"TntToolButton23", "TntToolButton12"}) {
+        auto &button = control<QToolButton>(name);
+        EXPECT_EQ(button.size(), QSize(41, 31)) << name;
+        EXPECT_FALSE(button.icon().isNull()) << name;
+        EXPECT_FALSE(button.toolTip().isEmpty()) << name;
+        EXPECT_TRUE(button.autoRaise()) << name;
+    }
+    EXPECT_EQ(control<QWidget>("EditorFields").width(), 185);
+    EXPECT_EQ(control<QWidget>("EditorTopArea").height(), 169);
+    EXPECT_EQ(control<QLabel>("Image1").width(), 200);
+    const QRect memo = control<QWidget>("TntMemo2").geometry();
+    EXPECT_EQ(memo.top(), 169 + 3);
+    EXPECT_GT(memo.height(), 200);
+    EXPECT_TRUE(control<QWidget>("TntGroupBox1").isAncestorOf(&ingredients()));
+}
+
 TEST_F(Editor, NewRecipeWithoutMarksBelongsToEveryValue)
 {
     chooseDimension(0);
