@@ -131,7 +131,28 @@ void TForm1::wireBrowse(TForm2 &search)
             guarded([&search, &display] { search.authorSearch(display.shownOwnAuthor()); }));
 }
 
-void TForm1::wireEditor() {}
+void TForm1::wireEditor()
+{
+    const Platform &platform = m_context.platform;
+    EditorTab *editor = m_editor;
+    QTabWidget *pages = TntPageControl1;
+    auto loadInto = [&platform, editor, pages](auto selected) {
+        return [&platform, editor, pages, selected] {
+            runReportingErrors(platform, [&] {
+                const std::optional<QByteArray> name = selected();
+                if (name && editor->loadRecipe(*name))
+                    pages->setCurrentIndex(pages->indexOf(editor));
+            });
+        };
+    };
+    CatalogueTab *catalogue = m_catalogue;
+    OwnRecipesTab *own = m_own;
+    connect(m_catalogue, &CatalogueTab::InEditorladen1Click, this,
+            loadInto([catalogue] { return catalogue->selectedName(); }));
+    connect(m_own, &OwnRecipesTab::InEditorladen2Click, this,
+            loadInto([own] { return own->selectedName(); }));
+    connect(m_editor, &EditorTab::recipesChanged, this, [this] { RefreshRecipeLists(); });
+}
 
 void TForm1::wireFolders() {}
 
