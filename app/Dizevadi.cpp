@@ -156,7 +156,41 @@ void TForm1::wireEditor()
 
 void TForm1::wireFolders() {}
 
-void TForm1::wirePlanner(TForm3 &, TForm4 &) {}
+void TForm1::wirePlanner(TForm3 &date, TForm4 &print)
+{
+    m_calendar->setDateDialog(date);
+    const Platform &platform = m_context.platform;
+    auto guarded = [&platform](std::function<void()> handler) {
+        return [&platform, handler] { runReportingErrors(platform, handler); };
+    };
+    CalendarTab *calendar = m_calendar;
+    ShoppingListTab *shopping = m_shopping;
+    auto planSelected = [calendar](auto *tab) {
+        return [calendar, tab] {
+            if (const std::optional<QByteArray> name = tab->selectedName())
+                calendar->planDish(*name);
+        };
+    };
+    auto shopSelected = [shopping](auto *tab) {
+        return [shopping, tab] {
+            if (const std::optional<QByteArray> name = tab->selectedName())
+                shopping->appendRecipe(*name);
+        };
+    };
+    connect(m_catalogue, &CatalogueTab::TntButton70Click, this, guarded(planSelected(m_catalogue)));
+    connect(m_own, &OwnRecipesTab::TntToolButton7Click, this, guarded(planSelected(m_own)));
+    connect(m_catalogue, &CatalogueTab::TntToolButton3Click, this, guarded(shopSelected(m_catalogue)));
+    connect(m_own, &OwnRecipesTab::TntToolButton9Click, this, guarded(shopSelected(m_own)));
+    connect(m_calendar, &CalendarTab::openRecipeRequested, this, [this, &platform](const QByteArray &name) {
+        runReportingErrors(platform, [this, &name] {
+            TntPageControl1->setCurrentIndex(0);
+            m_catalogue->openRecipe(name);
+        });
+    });
+    connect(m_shopping, &ShoppingListTab::printRequested, this, [&platform, &print](const QString &path) {
+        runReportingErrors(platform, [&print, &path] { print.showPage(path); });
+    });
+}
 
 void TForm1::wirePrint(TForm4 &)
 {
