@@ -10,7 +10,6 @@
 #include <QHash>
 
 #include <algorithm>
-#include <memory>
 
 namespace {
 
@@ -54,34 +53,46 @@ QByteArray joinEscaped(const NodeTexts &texts)
     return path;
 }
 
-// While the tree is built, each node remembers its children by text so the walk need not scan.
-struct BuildNode {
+// While the tree is built the nodes lie in one array, found by parent and text through one hash:
+// a large tree is mostly allocations otherwise.
+struct FlatNode {
     QByteArray text;
     int picture = FolderPictureFolder;
-    std::vector<std::unique_ptr<BuildNode>> children;
-    QHash<QByteArray, BuildNode *> lastChildByText;
-
-    // FindChild: the last child of that text, or a new last child.
-    BuildNode *child(const QByteArray &name)
-    {
-        BuildNode *&found = lastChildByText[name];
-        if (!found) {
-            children.push_back(std::make_unique<BuildNode>());
-            found = children.back().get();
-            found->text = name; // kept as written, so the node's path is its line again
-        }
-        return found;
-    }
-
-    FolderNode take()
-    {
-        FolderNode node{std::move(text), picture, {}};
-        node.children.reserve(children.size());
-        for (auto &c : children)
-            node.children.push_back(c->take());
-        return node;
-    }
+    std::vector<int> children;
 };
+
+struct ChildKey {
+    int parent;
+    QByteArrayView text; // into a node's text or a line, both alive while the tree is built
+    bool operator==(const ChildKey &other) const { return parent == other.parent && text == other.text; }
+};
+
+size_t qHash(const ChildKey &key, size_t seed = 0) { return qHashMulti(seed, key.parent, key.text); }
+
+// The order the favourites are sorted in; most reloads find them sorted from the last one.
+bool sortedIgnoringCase(const QList<QByteArray> &names)
+{
+    QCollator collator;
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    QString previous;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        QString name = QString::fromUtf8(names[i]);
+        if (i > 0 && collator.compare(previous, name) > 0)
+            return false;
+        previous = std::move(name);
+    }
+    return true;
+}
+
+FolderNode takeNode(std::vector<FlatNode> &nodes, int index)
+{
+    FlatNode &flat = nodes[size_t(index)];
+    FolderNode node{std::move(flat.text), flat.picture, {}};
+    node.children.reserve(flat.children.size());
+    for (int child : flat.children)
+        node.children.push_back(takeNode(nodes, child));
+    return node;
+}
 
 } // namespace
 
@@ -224,19 +235,42 @@ FolderNode BuildFolderTree(const QList<QByteArray> &folderLines, const QList<QBy
     for (const QByteArray &name : favourites)
         working.append(favouritesFolder + escapeComponent(name));
 
-    BuildNode root;
-    root.text = QByteArray(1, kSeparator);
+    std::vector<FlatNode> nodes;
+    nodes.reserve(size_t(working.size()) * 2 + 1);
+    nodes.push_back({QByteArray(1, kSeparator), FolderPictureFolder, {}});
+    QHash<ChildKey, int> lastChild; // FindChild: the last child of a text is the only one made
+    lastChild.reserve(working.size() * 2);
+    QByteArray unescaped;
     for (const QByteArray &line : working) {
-        const QList<QByteArrayView> pieces = splitAtSeparators(line);
-        BuildNode *node = &root;
-        for (qsizetype i = 0; i < pieces.size(); ++i) {
-            if (pieces[i].isEmpty())
+        int node = 0;
+        qsizetype start = 0;
+        for (qsizetype i = 0; i <= line.size(); ++i) {
+            const bool atSeparator = i < line.size() && line[i] == kSeparator;
+            if (!atSeparator && i < line.size())
                 continue;
-            node = node->child(unescapeComponent(pieces[i]));
-            node->picture = i + 1 < pieces.size() ? FolderPictureFolder : FolderPictureEntry;
+            const QByteArrayView piece = QByteArrayView(line).sliced(start, i - start);
+            start = i + 1;
+            if (piece.isEmpty())
+                continue;
+            QByteArrayView name = piece;
+            if (piece.contains('%')) {
+                unescaped = unescapeComponent(piece);
+                name = unescaped;
+            }
+            const auto found = lastChild.constFind(ChildKey{node, name});
+            if (found != lastChild.constEnd()) {
+                node = *found;
+            } else {
+                const int child = int(nodes.size());
+                nodes.push_back({name.toByteArray(), FolderPictureFolder, {}});
+                nodes[size_t(node)].children.push_back(child);
+                lastChild.insert(ChildKey{node, nodes.back().text}, child);
+                node = child;
+            }
+            nodes[size_t(node)].picture = atSeparator ? FolderPictureFolder : FolderPictureEntry;
         }
     }
-    return root.take();
+    return takeNode(nodes, 0);
 }
 
 Folders::Folders(const QString &dataDir, FavouriteNames &favourites) : m_lines(dataDir), m_favourites(favourites) {}
@@ -244,7 +278,8 @@ Folders::Folders(const QString &dataDir, FavouriteNames &favourites) : m_lines(d
 FolderNode Folders::reload(QByteArrayView favouritesName)
 {
     m_lines.load();
-    m_favourites.sortInMemory();
+    if (!sortedIgnoringCase(m_favourites.names()))
+        m_favourites.sortInMemory();
     return BuildFolderTree(m_lines.lines(), m_favourites.names(), favouritesName);
 }
 

@@ -21,8 +21,35 @@
 
 namespace {
 
-constexpr int kTextRole = Qt::UserRole;        // the node's text as written (UTF-8)
-constexpr int kPictureRole = Qt::UserRole + 1; // FolderPicture
+// A node of the tree: its text as written (UTF-8) and its picture, kept beside the shown text.
+class FolderItem : public QTreeWidgetItem {
+public:
+    FolderItem(const QByteArray &raw, int picture, const QIcon &icon)
+        : QTreeWidgetItem(UserType), m_raw(raw), m_text(QString::fromUtf8(raw)), m_picture(picture), m_icon(icon)
+    {
+    }
+
+    // Served from the members: most of the cost of a large tree is in the items' own data lists.
+    QVariant data(int column, int role) const override
+    {
+        if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
+            return m_text;
+        if (column == 0 && role == Qt::DecorationRole)
+            return m_icon;
+        return QTreeWidgetItem::data(column, role);
+    }
+
+    const QByteArray &raw() const { return m_raw; }
+    int picture() const { return m_picture; }
+
+private:
+    QByteArray m_raw;
+    QString m_text;
+    int m_picture;
+    QIcon m_icon;
+};
+
+const FolderItem *folderItem(const QTreeWidgetItem *item) { return static_cast<const FolderItem *>(item); }
 
 // The same picture whether the node is selected or not.
 QIcon steadyIcon(const QIcon &source)
@@ -153,11 +180,11 @@ NodeTexts FoldersTab::nodeTexts(const QTreeWidgetItem *item)
 {
     NodeTexts texts;
     for (; item && item->parent(); item = item->parent())
-        texts.prepend(item->data(0, kTextRole).toByteArray());
+        texts.prepend(folderItem(item)->raw());
     return texts;
 }
 
-int FoldersTab::picture(const QTreeWidgetItem *item) { return item->data(0, kPictureRole).toInt(); }
+int FoldersTab::picture(const QTreeWidgetItem *item) { return folderItem(item)->picture(); }
 
 QTreeWidgetItem *FoldersTab::selectedNode() const
 {
@@ -165,54 +192,39 @@ QTreeWidgetItem *FoldersTab::selectedNode() const
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-QTreeWidgetItem *FoldersTab::makeItem(FolderNode &node) const
-{
-    auto *item = new QTreeWidgetItem;
-    item->setText(0, QString::fromUtf8(node.text));
-    item->setData(0, kTextRole, node.text);
-    item->setData(0, kPictureRole, node.picture);
-    item->setIcon(0, ImageList2[node.picture == FolderPictureEntry ? 1 : 0]);
-    return item;
-}
-
 void FoldersTab::ReloadFolderTree()
 {
     // Folders count even while empty: the empty favourites folder stays open once it fills.
     QSet<QString> expanded;
-    std::function<void(QTreeWidgetItem *, const QByteArray &)> note = [&](QTreeWidgetItem *item,
-                                                                          const QByteArray &path) {
+    for (const auto &[item, path] : m_folderItems)
         if (item->isExpanded())
-            expanded.insert(foldedPath(path));
-        for (int i = 0; i < item->childCount(); ++i) {
-            QTreeWidgetItem *child = item->child(i);
-            if (picture(child) == FolderPictureFolder || child->childCount() > 0)
-                note(child, childPath(path, child->data(0, kTextRole).toByteArray()));
-        }
-    };
-    if (QTreeWidgetItem *oldRoot = TntTreeView1->topLevelItem(0))
-        note(oldRoot, QByteArray());
+            expanded.insert(path);
+    m_folderItems.clear();
 
     FolderNode tree = m_folders.reload(favouritesName());
 
     // The items are built apart from the view and handed over in one piece, which is much faster.
     QList<QTreeWidgetItem *> toExpand;
+    auto icon = [this](int picture) -> const QIcon & { return ImageList2[picture == FolderPictureEntry ? 1 : 0]; };
     std::function<void(FolderNode &, QTreeWidgetItem *, const QByteArray &)> build =
         [&](FolderNode &node, QTreeWidgetItem *item, const QByteArray &path) {
             QList<QTreeWidgetItem *> children;
             children.reserve(qsizetype(node.children.size()));
             for (FolderNode &childNode : node.children) {
-                QTreeWidgetItem *child = makeItem(childNode);
+                auto *child = new FolderItem(childNode.text, childNode.picture, icon(childNode.picture));
                 children.append(child);
                 if (childNode.picture == FolderPictureFolder || !childNode.children.empty()) {
                     const QByteArray p = childPath(path, childNode.text);
-                    if (expanded.contains(foldedPath(p)))
+                    QString folded = foldedPath(p);
+                    if (expanded.contains(folded))
                         toExpand.append(child);
+                    m_folderItems.emplace_back(child, std::move(folded));
                     build(childNode, child, p);
                 }
             }
             item->addChildren(children);
         };
-    QTreeWidgetItem *root = makeItem(tree);
+    auto *root = new FolderItem(tree.text, tree.picture, icon(tree.picture));
     build(tree, root, QByteArray());
 
     TntTreeView1->setUpdatesEnabled(false);

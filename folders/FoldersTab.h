@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <vector>
 #include <functional>
 
 struct AppContext;
@@ -64,7 +65,6 @@ public:
 private:
     QByteArray favouritesName() const; // text 120, UTF-8
     QTreeWidgetItem *selectedNode() const;
-    QTreeWidgetItem *makeItem(FolderNode &node) const;
     void reportingErrors(const std::function<void()> &handler) const;
 
     AppContext &m_context;
@@ -77,4 +77,5 @@ private:
     QMenu *TntPopupMenu6;
     QAction *Ordnerhinzufgen1;
     QAction *Lschen1;
+    std::vector<std::pair<QTreeWidgetItem *, QString>> m_folderItems; // with their paths, case folded
 };
