@@ -154,7 +154,24 @@ void TForm1::wireEditor()
     connect(m_editor, &EditorTab::recipesChanged, this, [this] { RefreshRecipeLists(); });
 }
 
-void TForm1::wireFolders() {}
+void TForm1::wireFolders()
+{
+    const Platform &platform = m_context.platform;
+    FoldersTab *folders = m_folders;
+    auto guarded = [&platform](std::function<void()> handler) {
+        return [&platform, handler] { runReportingErrors(platform, handler); };
+    };
+    auto addSelectedFavourite = [folders](auto *tab) {
+        return [folders, tab] {
+            if (const std::optional<QByteArray> name = tab->selectedName())
+                folders->addFavourite(*name);
+        };
+    };
+    connect(m_catalogue, &CatalogueTab::ML2Click, this, guarded(addSelectedFavourite(m_catalogue)));
+    connect(m_own, &OwnRecipesTab::ML1Click, this, guarded(addSelectedFavourite(m_own)));
+    connect(m_own, &OwnRecipesTab::favouritesChanged, this, guarded([folders] { folders->ReloadFolderTree(); }));
+    m_context.display.setViews(m_catalogue->view(), m_own->view(), m_folders->view());
+}
 
 void TForm1::wirePlanner(TForm3 &date, TForm4 &print)
 {
