@@ -42,16 +42,6 @@ private:
     const QCollator &m_collator;
 };
 
-const QCollator &listCollator()
-{
-    static const QCollator collator = [] {
-        QCollator c{QLocale()};
-        c.setCaseSensitivity(Qt::CaseSensitive);
-        return c;
-    }();
-    return collator;
-}
-
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int height)
 {
     auto *button = new QPushButton(caption, parent);
@@ -180,11 +170,10 @@ QString UpdateTab::catalogueAddress() const
 void UpdateTab::showListing(const ListingRule &rule)
 {
     const Listing listing = listOffers(m_catalogueList, m_context.store, rule);
-    const QCollator &collator = listCollator();
     QList<QTreeWidgetItem *> items;
     items.reserve(listing.entries.size());
     for (const CatalogueEntry &entry : listing.entries)
-        items.append(new OfferItem({QString::fromUtf8(entry.name), QString::fromUtf8(entry.author)}, collator));
+        items.append(new OfferItem({QString::fromUtf8(entry.name), QString::fromUtf8(entry.author)}, m_collator));
 
     TntListView1->setUpdatesEnabled(false);
     TntListView1->clear();
@@ -201,6 +190,9 @@ void UpdateTab::showListing(const ListingRule &rule)
 
 void UpdateTab::sortList()
 {
+    // The user's locale as it is now, letter case significant.
+    m_collator = QCollator(QLocale());
+    m_collator.setCaseSensitivity(Qt::CaseSensitive);
     TntListView1->sortItems(SortColumn, SortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 

@@ -103,7 +103,7 @@ void writeZipArchive(const QString &archivePath, const QStringList &files)
         if (!QFileInfo::exists(file))
             continue;
         const QByteArray path = QFile::encodeName(file);
-        zip_source_t *source = zip_source_file(archive, path.constData(), 0, ZIP_LENGTH_TO_END);
+        zip_source_t *source = zip_source_file(archive, path.constData(), 0, 0);
         if (!source)
             throw fail(nativePath(file));
         const QByteArray entryName = QFileInfo(file).fileName().toUtf8();

@@ -13,7 +13,6 @@
 #include "store/Database.h"
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QListWidget>
@@ -24,8 +23,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QString tr(const char *text) { return QCoreApplication::translate("UploadTab", text); }
 
 QToolButton *makeToolButton(QToolBar *bar, const char *name, QStyle::StandardPixmap icon)
 {

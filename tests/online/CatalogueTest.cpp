@@ -57,8 +57,9 @@ TEST(CatalogueList, EntriesRunWhileTheirFirstLineIsNotTheLast)
         CatalogueList list;
         list.setReply(text);
         EXPECT_EQ(list.entryCount(), c.entries) << c.lines;
-        if (c.entries > 0 && !c.lastComplete)
+        if (c.entries > 0 && !c.lastComplete) {
             EXPECT_THROW(list.entry(c.entries - 1), Error) << c.lines;
+        }
     }
 }
 

@@ -43,20 +43,25 @@ int freePort()
 ExchangeServer::ExchangeServer(int failures, const QString &failMatch)
 {
     QDir().mkpath(m_dir.filePath(QStringLiteral("www")));
+    m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.start(pythonProgram(), {fixture("exchange_server.py"), QStringLiteral("--directory"),
                                       m_dir.filePath(QStringLiteral("www")), QStringLiteral("--log"),
                                       m_dir.filePath(QStringLiteral("requests.log")), QStringLiteral("--fail"),
-                                      QString::number(failures), QStringLiteral("--fail-match"), failMatch});
+                                      QString::number(failures), QStringLiteral("--fail-match=") + failMatch});
     if (!m_process.waitForStarted(10000))
         throw std::runtime_error("exchange server did not start");
-    while (m_process.canReadLine() || m_process.waitForReadyRead(10000)) {
-        const QByteArray line = m_process.readLine().trimmed();
-        if (line.startsWith("PORT ")) {
-            m_port = line.mid(5).toInt();
+    QByteArray seen;
+    while (m_process.waitForReadyRead(15000)) {
+        seen += m_process.readAll();
+        const qsizetype at = seen.indexOf("PORT ");
+        const qsizetype end = at < 0 ? -1 : seen.indexOf('\n', at);
+        if (end > 0) {
+            m_port = seen.mid(at + 5, end - at - 5).trimmed().toInt();
             return;
         }
     }
-    throw std::runtime_error("exchange server did not report its port");
+    stop(m_process);
+    throw std::runtime_error("exchange server did not report its port: " + seen.toStdString());
 }
 
 ExchangeServer::~ExchangeServer() { stop(m_process); }

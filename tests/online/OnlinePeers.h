@@ -55,7 +55,7 @@ struct TestRecipe {
     QByteArray name, author = "Tester", dimension = "4", categories = "100000000000000000000",
                      language = "English";
     QByteArray ingredients = "1 egg", preparation = "Boil it.";
-    QByteArray picture; // empty: none
+    QByteArray picture = {}; // empty: none
 };
 
 // A package in the store's record layout: index and data.

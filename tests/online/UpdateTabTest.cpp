@@ -72,10 +72,12 @@ TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
                               {"4", "Eintopf", "Al", "4", kDish, "German"},
                               {"5", QString::fromUtf8("Äpfel im Schlafrock").toUtf8(), "Bo", "4", kDish, "English"}}));
     Online o(server);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
     o.click("TntBitBtn3");
     EXPECT_TRUE(o.t.messages.isEmpty()) << o.t.messages.join('\n').toStdString();
     // Every category right after a fetch, in the locale's order.
-    EXPECT_EQ(o.column(0), (QStringList{QStringLiteral("Apple Pie"), QString::fromUtf8("Äpfel im Schlafrock"),
+    EXPECT_EQ(o.column(0), (QStringList{QString::fromUtf8("Äpfel im Schlafrock"), QStringLiteral("Apple Pie"),
                                         QStringLiteral("banana bread"), QStringLiteral("Crumble")}));
     for (int i = 0; i < o.list().topLevelItemCount(); ++i)
         EXPECT_EQ(o.list().topLevelItem(i)->checkState(0), Qt::Checked);
@@ -107,6 +109,7 @@ TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
     EXPECT_EQ(o.list().topLevelItem(0)->checkState(0), Qt::Unchecked);
     o.tab().TntMenuItem1Click();
     EXPECT_EQ(o.list().topLevelItem(0)->checkState(0), Qt::Checked);
+    QLocale::setDefault(before);
 }
 
 TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten)
