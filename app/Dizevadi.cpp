@@ -230,7 +230,23 @@ void TForm1::wirePrint(TForm4 &)
     connect(m_own, &OwnRecipesTab::TntToolButton10Click, this, printFrom(m_own, RecipeDisplay::OwnView));
 }
 
-void TForm1::wireOnline(Settings &) {}
+void TForm1::wireOnline(Settings &settings)
+{
+    const Platform &platform = m_context.platform;
+    m_upload->setOnline(m_update->httpClient(), m_update->catalogueList());
+    connect(m_update, &UpdateTab::recipesChanged, this,
+            [this, &platform] { runReportingErrors(platform, [this] { RefreshRecipeLists(); }); });
+    connect(m_upload, &UploadTab::openRecipeRequested, this, [this, &platform](const QByteArray &name) {
+        runReportingErrors(platform, [this, &name] {
+            TntPageControl1->setCurrentIndex(0);
+            m_catalogue->openRecipe(name);
+        });
+    });
+    m_community->setCommunityLanguage([&settings] { return settings.CommunityLanguage(); });
+    connect(TntPageControl1, &QTabWidget::currentChanged, this, [this, &platform](int index) {
+        runReportingErrors(platform, [this, index] { m_community->TntPageControl1Change(index); });
+    });
+}
 
 void TForm1::LoadStore()
 {
