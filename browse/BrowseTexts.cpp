@@ -14,15 +14,6 @@ QStringList valueLabelsAt(const LanguageTexts &texts, int position)
     return labels;
 }
 
-QByteArray categoryBits(const QList<bool> &ticks)
-{
-    QByteArray bits;
-    bits.reserve(ticks.size());
-    for (bool tick : ticks)
-        bits += tick ? '1' : '0';
-    return bits;
-}
-
 QString recipeCountText(int count, const LanguageTexts &texts)
 {
     const QString text = count == 1 ? QStringLiteral("1 ") + texts.text(121)

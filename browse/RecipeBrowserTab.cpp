@@ -7,6 +7,7 @@
 #include "common/HtmlView.h"
 #include "common/Platform.h"
 #include "store/AppContext.h"
+#include "store/Categories.h"
 #include "store/Database.h"
 #include "store/RecipePage.h"
 
@@ -296,7 +297,7 @@ QByteArray RecipeBrowserTab::categoryBitString() const
     ticks.reserve(m_checkList->count());
     for (int i = 0; i < m_checkList->count(); ++i)
         ticks.append(m_checkList->item(i)->checkState() == Qt::Checked);
-    return categoryBits(ticks);
+    return CategoryBitString(ticks);
 }
 
 void RecipeBrowserTab::reporting(const std::function<void()> &handler) const

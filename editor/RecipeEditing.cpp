@@ -2,6 +2,7 @@
 
 #include "common/Error.h"
 #include "common/FileIO.h"
+#include "store/Categories.h"
 #include "store/JpegCodec.h"
 #include "store/PictureScaling.h"
 
@@ -12,15 +13,11 @@
 
 #include <algorithm>
 
-QByteArray categoryBits(const QList<bool> &marks)
+QByteArray savedCategoryBits(const QList<bool> &marks)
 {
     if (std::none_of(marks.begin(), marks.end(), [](bool marked) { return marked; }))
         return QByteArray(marks.size(), '1');
-    QByteArray bits;
-    bits.reserve(marks.size());
-    for (const bool marked : marks)
-        bits.append(marked ? '1' : '0');
-    return bits;
+    return CategoryBitString(marks);
 }
 
 QByteArray storedText(const QString &fieldText)

@@ -24,6 +24,15 @@ QByteArray CategoryLabel(const LanguageTexts &texts, int dimension, int value)
     return texts.text(index).toUtf8();
 }
 
+QByteArray CategoryBitString(const QList<bool> &ticks)
+{
+    QByteArray bits;
+    bits.reserve(ticks.size());
+    for (bool tick : ticks)
+        bits += tick ? '1' : '0';
+    return bits;
+}
+
 bool BitsOverlap(QByteArrayView a, QByteArrayView b)
 {
     const qsizetype n = std::min(a.size(), b.size());

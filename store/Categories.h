@@ -15,6 +15,9 @@ inline constexpr std::array<int, 7> CategoryValueCounts = {6, 8, 6, 21, 3, 23, 0
 // Outside the table: an empty text.
 QByteArray CategoryLabel(const LanguageTexts &texts, int dimension, int value);
 
+// The bit string of a value list: '1' per ticked value, '0' per other, in list order.
+QByteArray CategoryBitString(const QList<bool> &ticks);
+
 // True when both have '1' at the same position within the shorter length.
 bool BitsOverlap(QByteArrayView a, QByteArrayView b);
 

@@ -1,3 +1,4 @@
+#include "store/Categories.h"
 #include "browse/BrowseTexts.h"
 #include "browse/SortedNameModel.h"
 #include "common/LanguageTexts.h"
@@ -67,8 +68,8 @@ TEST(BrowseTexts, CountsValueLabelsAndBitStrings)
     EXPECT_EQ(valueLabelsAt(texts, 0).first(), "Starter");
     EXPECT_EQ(valueLabelsAt(texts, 5).last(), "Baby food");
 
-    EXPECT_EQ(categoryBits({true, false, false, true}), "1001");
-    EXPECT_EQ(categoryBits({}), "");
+    EXPECT_EQ(CategoryBitString({true, false, false, true}), "1001");
+    EXPECT_EQ(CategoryBitString({}), "");
 }
 
 TEST(BrowseTexts, CountTextIsWhatANarrowStatusBarCanShow)
