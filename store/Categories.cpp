@@ -41,11 +41,11 @@ QList<QByteArray> FilterRecipes(const RecipeStore &store, QByteArrayView dimensi
     QList<QByteArray> names;
     const int count = store.recordCount();
     for (int r = 0; r < count; ++r) {
-        if (!anyDimension && store.line(r, FieldDimension) != dimension)
+        if (!anyDimension && !store.hasDimension(r, dimension))
             continue;
         if (!anyCategory && !BitsOverlap(categories, store.line(r, FieldCategories)))
             continue;
-        if (ownOnly && store.line(r, FieldOwn) != "True")
+        if (ownOnly && !store.isOwn(r))
             continue;
         names.append(store.line(r, FieldName).toByteArray());
     }

@@ -72,6 +72,9 @@ struct RecipeStore::Impl {
         quint32 next;                       // position of the next record with this name, or kNone
         quint16 start[RecordLineCount + 1]; // relative line starts; the last is the record's end
         quint16 chunk;
+        char dimension; // the Dimension line when it is one character
+        bool oneCharDimension;
+        bool own;  // the Own line is exactly "True"
         bool wide; // a record longer than 64 KiB: starts[0..1] hold its entry in wideStarts
     };
 
@@ -138,6 +141,15 @@ struct RecipeStore::Impl {
             for (int f = 0; f <= RecordLineCount; ++f)
                 r.start[f] = quint16(starts[f] - starts[0]);
         }
+    }
+
+    // What the filter asks of every record, kept beside it.
+    void derive(Record &r) const
+    {
+        const QByteArrayView dimension = lineOf(r, FieldDimension);
+        r.oneCharDimension = dimension.size() == 1;
+        r.dimension = r.oneCharDimension ? dimension[0] : '\0';
+        r.own = lineOf(r, FieldOwn) == "True";
     }
 
     // --- names
@@ -326,6 +338,7 @@ void RecipeStore::loadIndex()
             r.chunk = Impl::kLoaded;
             r.next = Impl::kNone;
             d->place(r, starts);
+            d->derive(r);
             d->records.push_back(r);
             field = 0;
         }
@@ -407,6 +420,16 @@ std::optional<int> RecipeStore::findFirst(QByteArrayView name) const
         return std::nullopt;
     return int(r - d->records.data());
 }
+
+bool RecipeStore::hasDimension(int record, QByteArrayView dimension) const
+{
+    const Impl::Record &r = d->records[record];
+    if (dimension.size() == 1)
+        return r.oneCharDimension && r.dimension == dimension[0];
+    return !r.oneCharDimension && d->lineOf(r, FieldDimension) == dimension;
+}
+
+bool RecipeStore::isOwn(int record) const { return d->records[record].own; }
 
 bool RecipeStore::isNameFree(QByteArrayView name) const { return d->first(name) == nullptr; }
 
@@ -513,6 +536,7 @@ void RecipeStore::addRecipe(const NewRecipe &recipe)
     r.chunk = quint16(d->chunks.size() - 1);
     r.next = Impl::kNone;
     d->place(r, starts);
+    d->derive(r);
     d->records.push_back(r);
     d->link(quint32(d->records.size() - 1));
     d->notify(StoreChange::Added, int(d->records.size()) - 1);

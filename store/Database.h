@@ -84,6 +84,8 @@ public:
     QByteArrayView line(int record, int field) const;
     qint32 numberField(int record, int field) const; // throws Error naming the recipe when not a number
     std::optional<int> findFirst(QByteArrayView name) const;
+    bool hasDimension(int record, QByteArrayView dimension) const; // the Dimension line is exactly this
+    bool isOwn(int record) const;                                  // the Own line is exactly "True"
 
     bool isNameFree(QByteArrayView name) const;
     void addRecipe(const NewRecipe &recipe);
