@@ -74,8 +74,10 @@ struct RecipeStore::Impl {
         quint16 chunk;
         char dimension; // the Dimension line when it is one character
         bool oneCharDimension;
-        bool own;  // the Own line is exactly "True"
-        bool wide; // a record longer than 64 KiB: starts[0..1] hold its entry in wideStarts
+        bool own;             // the Own line is exactly "True"
+        bool smallCategories; // the Categories line has at most 32 characters, held in categoryBits
+        quint32 categoryBits; // bit i set when character i of the Categories line is '1'
+        bool wide;            // a record longer than 64 KiB: starts[0..1] hold its entry in wideStarts
     };
 
     QString dataDir;
@@ -150,6 +152,9 @@ struct RecipeStore::Impl {
         r.oneCharDimension = dimension.size() == 1;
         r.dimension = r.oneCharDimension ? dimension[0] : '\0';
         r.own = lineOf(r, FieldOwn) == "True";
+        const QByteArrayView categories = lineOf(r, FieldCategories);
+        r.smallCategories = categories.size() <= 32;
+        r.categoryBits = r.smallCategories ? RecipeStore::bitsOf(categories) : 0;
     }
 
     // --- names
@@ -430,6 +435,27 @@ bool RecipeStore::hasDimension(int record, QByteArrayView dimension) const
 }
 
 bool RecipeStore::isOwn(int record) const { return d->records[record].own; }
+
+quint32 RecipeStore::bitsOf(QByteArrayView categories)
+{
+    quint32 bits = 0;
+    for (qsizetype i = 0; i < std::min<qsizetype>(categories.size(), 32); ++i)
+        if (categories[i] == '1')
+            bits |= quint32(1) << i;
+    return bits;
+}
+
+std::optional<quint32> RecipeStore::categoryBits(int record) const
+{
+    const Impl::Record &r = d->records[record];
+    return r.smallCategories ? std::optional<quint32>(r.categoryBits) : std::nullopt;
+}
+
+void RecipeStore::prefetchLine(int record, int field) const
+{
+    const Impl::Record &r = d->records[record];
+    __builtin_prefetch(d->chunks[r.chunk].constData() + d->startOf(r, field));
+}
 
 bool RecipeStore::isNameFree(QByteArrayView name) const { return d->first(name) == nullptr; }
 
