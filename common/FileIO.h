@@ -9,7 +9,7 @@
 // Throws Error naming the file when it cannot be written.
 void writeFileAtomically(const QString &path, QByteArrayView data);
 
-// Overwrites the file in place, without the atomic replace: for throw-away display files that are
+// Writes the file as a new one, without the atomic replace: for throw-away display files that are
 // written often and need no protection against a crash. Throws Error naming the file.
 void writePlainFile(const QString &path, QByteArrayView data);
 

@@ -3,6 +3,8 @@
 #include "common/LanguageTexts.h"
 #include "store/Database.h"
 
+#include <vector>
+
 namespace {
 
 constexpr int kDimensionLabelIndex = 46;
@@ -47,16 +49,34 @@ QList<QByteArray> FilterRecipes(const RecipeStore &store, QByteArrayView dimensi
 {
     const bool anyDimension = dimension == "-1";
     const bool anyCategory = categories == "-1";
-    QList<QByteArray> names;
+    // Short bit strings are compared as numbers the store keeps beside each record.
+    const bool smallFilter = categories.size() <= 32;
+    const quint32 filterBits = RecipeStore::bitsOf(categories);
+    auto overlaps = [&](int r) {
+        if (smallFilter)
+            if (const auto bits = store.categoryBits(r))
+                return (*bits & filterBits) != 0;
+        return BitsOverlap(categories, store.line(r, FieldCategories));
+    };
+    // The matches first, so that the list of names is allocated once at its size.
+    std::vector<int> taken;
     const int count = store.recordCount();
     for (int r = 0; r < count; ++r) {
-        if (!anyDimension && store.line(r, FieldDimension) != dimension)
+        if (!anyDimension && !store.hasDimension(r, dimension))
             continue;
-        if (!anyCategory && !BitsOverlap(categories, store.line(r, FieldCategories)))
+        if (ownOnly && !store.isOwn(r))
             continue;
-        if (ownOnly && store.line(r, FieldOwn) != "True")
+        if (!anyCategory && !overlaps(r))
             continue;
-        names.append(store.line(r, FieldName).toByteArray());
+        taken.push_back(r);
+    }
+    QList<QByteArray> names;
+    names.reserve(qsizetype(taken.size()));
+    constexpr size_t kAhead = 16;
+    for (size_t i = 0; i < taken.size(); ++i) {
+        if (i + kAhead < taken.size())
+            store.prefetchLine(taken[i + kAhead], FieldName);
+        names.append(store.line(taken[i], FieldName).toByteArray());
     }
     return names;
 }

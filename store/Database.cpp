@@ -72,7 +72,12 @@ struct RecipeStore::Impl {
         quint32 next;                       // position of the next record with this name, or kNone
         quint16 start[RecordLineCount + 1]; // relative line starts; the last is the record's end
         quint16 chunk;
-        bool wide; // a record longer than 64 KiB: starts[0..1] hold its entry in wideStarts
+        char dimension; // the Dimension line when it is one character
+        bool oneCharDimension;
+        bool own;             // the Own line is exactly "True"
+        bool smallCategories; // the Categories line has at most 32 characters, held in categoryBits
+        quint32 categoryBits; // bit i set when character i of the Categories line is '1'
+        bool wide;            // a record longer than 64 KiB: starts[0..1] hold its entry in wideStarts
     };
 
     QString dataDir;
@@ -138,6 +143,18 @@ struct RecipeStore::Impl {
             for (int f = 0; f <= RecordLineCount; ++f)
                 r.start[f] = quint16(starts[f] - starts[0]);
         }
+    }
+
+    // What the filter asks of every record, kept beside it.
+    void derive(Record &r) const
+    {
+        const QByteArrayView dimension = lineOf(r, FieldDimension);
+        r.oneCharDimension = dimension.size() == 1;
+        r.dimension = r.oneCharDimension ? dimension[0] : '\0';
+        r.own = lineOf(r, FieldOwn) == "True";
+        const QByteArrayView categories = lineOf(r, FieldCategories);
+        r.smallCategories = categories.size() <= 32;
+        r.categoryBits = r.smallCategories ? RecipeStore::bitsOf(categories) : 0;
     }
 
     // --- names
@@ -326,6 +343,7 @@ void RecipeStore::loadIndex()
             r.chunk = Impl::kLoaded;
             r.next = Impl::kNone;
             d->place(r, starts);
+            d->derive(r);
             d->records.push_back(r);
             field = 0;
         }
@@ -406,6 +424,37 @@ std::optional<int> RecipeStore::findFirst(QByteArrayView name) const
     if (!r)
         return std::nullopt;
     return int(r - d->records.data());
+}
+
+bool RecipeStore::hasDimension(int record, QByteArrayView dimension) const
+{
+    const Impl::Record &r = d->records[record];
+    if (dimension.size() == 1)
+        return r.oneCharDimension && r.dimension == dimension[0];
+    return !r.oneCharDimension && d->lineOf(r, FieldDimension) == dimension;
+}
+
+bool RecipeStore::isOwn(int record) const { return d->records[record].own; }
+
+quint32 RecipeStore::bitsOf(QByteArrayView categories)
+{
+    quint32 bits = 0;
+    for (qsizetype i = 0; i < std::min<qsizetype>(categories.size(), 32); ++i)
+        if (categories[i] == '1')
+            bits |= quint32(1) << i;
+    return bits;
+}
+
+std::optional<quint32> RecipeStore::categoryBits(int record) const
+{
+    const Impl::Record &r = d->records[record];
+    return r.smallCategories ? std::optional<quint32>(r.categoryBits) : std::nullopt;
+}
+
+void RecipeStore::prefetchLine(int record, int field) const
+{
+    const Impl::Record &r = d->records[record];
+    __builtin_prefetch(d->chunks[r.chunk].constData() + d->startOf(r, field));
 }
 
 bool RecipeStore::isNameFree(QByteArrayView name) const { return d->first(name) == nullptr; }
@@ -513,6 +562,7 @@ void RecipeStore::addRecipe(const NewRecipe &recipe)
     r.chunk = quint16(d->chunks.size() - 1);
     r.next = Impl::kNone;
     d->place(r, starts);
+    d->derive(r);
     d->records.push_back(r);
     d->link(quint32(d->records.size() - 1));
     d->notify(StoreChange::Added, int(d->records.size()) - 1);

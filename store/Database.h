@@ -84,6 +84,12 @@ public:
     QByteArrayView line(int record, int field) const;
     qint32 numberField(int record, int field) const; // throws Error naming the recipe when not a number
     std::optional<int> findFirst(QByteArrayView name) const;
+    bool hasDimension(int record, QByteArrayView dimension) const; // the Dimension line is exactly this
+    bool isOwn(int record) const;                                  // the Own line is exactly "True"
+    // The Categories line as bits (bit i for character i being '1'); nullopt beyond 32 characters.
+    std::optional<quint32> categoryBits(int record) const;
+    static quint32 bitsOf(QByteArrayView categories); // the first 32 characters
+    void prefetchLine(int record, int field) const;   // a hint before reading many lines in a row
 
     bool isNameFree(QByteArrayView name) const;
     void addRecipe(const NewRecipe &recipe);

@@ -3,28 +3,68 @@
 #include "store/Database.h"
 
 #include <QFile>
+#include <QHash>
 #include <QString>
 
 #include <cstring>
 #include <vector>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
-// Lower-cases like QString::toLower on the decoded text; plain ASCII takes a shortcut.
+// Lower-cases like QString::toLower on the decoded text. An ASCII byte always decodes to itself and
+// ends any sequence before it, so runs of ASCII are lowered directly and only the runs of other bytes
+// go through QString; those repeat a lot (the same few letters), so short ones are remembered.
+class Lowerer {
+public:
+    void append(QByteArray &out, QByteArrayView utf8)
+    {
+        const char *text = utf8.data();
+        const qsizetype size = utf8.size();
+        qsizetype i = 0;
+        while (i < size) {
+            qsizetype ascii = i;
+            while (ascii < size && !(text[ascii] & 0x80))
+                ++ascii;
+            const qsizetype at = out.size();
+            out.resize(at + (ascii - i));
+            char *dst = out.data() + at;
+            for (qsizetype j = i; j < ascii; ++j)
+                *dst++ = text[j] >= 'A' && text[j] <= 'Z' ? char(text[j] + 32) : text[j];
+            if (ascii == size)
+                break;
+            qsizetype other = ascii;
+            while (other < size && (text[other] & 0x80))
+                ++other;
+            out += lowerRun(QByteArrayView(text + ascii, other - ascii));
+            i = other;
+        }
+    }
+
+private:
+    QByteArray lowerRun(QByteArrayView run)
+    {
+        if (run.size() > 8)
+            return QString::fromUtf8(run).toLower().toUtf8();
+        const QByteArray key = run.toByteArray();
+        if (const auto it = m_runs.constFind(key); it != m_runs.constEnd())
+            return *it;
+        QByteArray lowered = QString::fromUtf8(run).toLower().toUtf8();
+        if (m_runs.size() < 4096)
+            m_runs.insert(key, lowered);
+        return lowered;
+    }
+
+    QHash<QByteArray, QByteArray> m_runs;
+};
+
 void appendLowered(QByteArray &out, QByteArrayView utf8)
 {
-    const qsizetype start = out.size();
-    out.resize(start + utf8.size());
-    char *dst = out.data() + start;
-    for (qsizetype i = 0; i < utf8.size(); ++i) {
-        const char c = utf8[i];
-        if (c & 0x80) {
-            out.resize(start);
-            out += QString::fromUtf8(utf8).toLower().toUtf8();
-            return;
-        }
-        dst[i] = c >= 'A' && c <= 'Z' ? char(c + 32) : c;
-    }
+    Lowerer lowerer;
+    lowerer.append(out, utf8);
 }
 
 QByteArray lowered(QByteArrayView utf8)
@@ -34,13 +74,36 @@ QByteArray lowered(QByteArrayView utf8)
     return out;
 }
 
+// The first place of needle in haystack. Sixteen positions at a time are tested for the needle's
+// first and last byte together, and only those candidates are compared in full.
 const char *find(const char *haystack, qsizetype size, QByteArrayView needle)
 {
-    if (size < needle.size())
+    const qsizetype k = needle.size();
+    if (size < k)
         return nullptr;
-    if (needle.size() == 1)
+    if (k == 1)
         return static_cast<const char *>(std::memchr(haystack, needle[0], size_t(size)));
-    return static_cast<const char *>(memmem(haystack, size_t(size), needle.data(), size_t(needle.size())));
+    qsizetype i = 0;
+#ifdef __SSE2__
+    const __m128i first = _mm_set1_epi8(needle[0]);
+    const __m128i last = _mm_set1_epi8(needle[k - 1]);
+    for (; i + k - 1 + 16 <= size; i += 16) {
+        const __m128i atFirst = _mm_loadu_si128(reinterpret_cast<const __m128i *>(haystack + i));
+        const __m128i atLast = _mm_loadu_si128(reinterpret_cast<const __m128i *>(haystack + i + k - 1));
+        unsigned mask = unsigned(
+            _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi8(atFirst, first), _mm_cmpeq_epi8(atLast, last))));
+        while (mask) {
+            const qsizetype at = i + __builtin_ctz(mask);
+            if (std::memcmp(haystack + at + 1, needle.data() + 1, size_t(k - 2)) == 0)
+                return haystack + at;
+            mask &= mask - 1;
+        }
+    }
+#endif
+    for (; i + k <= size; ++i)
+        if (haystack[i] == needle[0] && std::memcmp(haystack + i, needle.data(), size_t(k)) == 0)
+            return haystack + i;
+    return nullptr;
 }
 
 } // namespace
@@ -68,21 +131,22 @@ struct RecipeSearch::Impl {
     qint64 headEnd(size_t r) const { return r + 1 < entries.size() ? entries[r + 1].head : heads.size(); }
     qint64 textEnd(size_t r) const { return r + 1 < entries.size() ? entries[r + 1].texts : texts.size(); }
 
-    void append(int r, std::optional<QByteArrayView> ingredients, std::optional<QByteArrayView> preparation)
+    void append(int r, std::optional<QByteArrayView> ingredients, std::optional<QByteArrayView> preparation,
+                Lowerer &lowerer)
     {
         Entry e{heads.size(), texts.size(), 0, 0};
-        appendLowered(heads, store.line(r, FieldName));
+        lowerer.append(heads, store.line(r, FieldName));
         heads += '\0';
-        appendLowered(heads, store.line(r, FieldAuthor));
+        lowerer.append(heads, store.line(r, FieldAuthor));
         heads += '\0';
         if (ingredients)
-            appendLowered(texts, *ingredients);
+            lowerer.append(texts, *ingredients);
         else
             e.problems |= IngredientsUnreadable;
         e.ingredients = quint32(texts.size() - e.texts);
         texts += '\0';
         if (preparation)
-            appendLowered(texts, *preparation);
+            lowerer.append(texts, *preparation);
         else
             e.problems |= PreparationUnreadable;
         texts += '\0';
@@ -127,8 +191,9 @@ struct RecipeSearch::Impl {
         heads.reserve(headBytes);
         texts.reserve(textBytes);
         entries.reserve(size_t(count));
+        Lowerer lowerer;
         for (int r = 0; r < count; ++r)
-            append(r, ingredients[r], preparations[r]);
+            append(r, ingredients[r], preparations[r], lowerer);
         // Lower case can be longer than upper case; keep no doubled capacity around.
         heads.squeeze();
         texts.squeeze();
@@ -162,8 +227,9 @@ struct RecipeSearch::Impl {
                 preparation = store.preparationOf(r);
             } catch (const Error &) {
             }
+            Lowerer lowerer;
             append(r, ingredients ? std::optional<QByteArrayView>(*ingredients) : std::nullopt,
-                   preparation ? std::optional<QByteArrayView>(*preparation) : std::nullopt);
+                   preparation ? std::optional<QByteArrayView>(*preparation) : std::nullopt, lowerer);
             break;
         }
         case StoreChange::Removed: {
@@ -231,7 +297,7 @@ QList<QByteArray> RecipeSearch::SearchRecipes(QByteArrayView lowerText, int mode
     const RecipeStore &store = d->store;
     const int count = store.recordCount();
     const bool anyDimension = dimension == "0";
-    auto wanted = [&](int r) { return anyDimension || store.line(r, FieldDimension) == dimension; };
+    auto wanted = [&](int r) { return anyDimension || store.hasDimension(r, dimension); };
 
     if (lowerText.contains('\0')) {
         // Such a needle could span a separator: compare field by field.

@@ -103,3 +103,37 @@ TEST(CategoryLabel, IndicesFollowTheValueCounts)
     for (auto [d, v] : {std::pair{0, 1}, {7, 1}, {-1, -1}, {1, 0}, {1, 7}, {6, 24}, {2, -2}, {5, 4}})
         EXPECT_EQ(CategoryLabel(texts, d, v), QByteArray()) << d << "/" << v;
 }
+
+TEST(FilterRecipes, DimensionTextsOfOtherLengths)
+{
+    StoreFolder f;
+    RecipeStore &s = f.open();
+    for (const char *dimension : {"", "12", "1", "-1"}) {
+        NewRecipe r = sampleRecipe(QByteArray("dim ") + dimension);
+        r.dimension = dimension;
+        r.categories = "1";
+        r.own = QByteArrayView(dimension) == "12";
+        s.addRecipe(r);
+    }
+    EXPECT_EQ(FilterRecipes(s, "", "-1", false), Names{"dim "});
+    EXPECT_EQ(FilterRecipes(s, "12", "1", false), Names{"dim 12"});
+    EXPECT_EQ(FilterRecipes(s, "1", "1", false), Names{"dim 1"});
+    EXPECT_EQ(FilterRecipes(s, "-1", "-1", true), Names{"dim 12"});
+}
+
+TEST(FilterRecipes, BitStringsLongerThanThirtyTwo)
+{
+    StoreFolder f;
+    RecipeStore &s = f.open();
+    NewRecipe r = sampleRecipe("long");
+    r.categories = QByteArray(35, '0') + "1";
+    s.addRecipe(r);
+    r = sampleRecipe("short");
+    r.categories = "0000000000000000000000000000000001"; // 34 characters, '1' at 33
+    s.addRecipe(r);
+    EXPECT_EQ(FilterRecipes(s, "4", QByteArray(21, '1'), false), Names{});
+    EXPECT_EQ(FilterRecipes(s, "4", QByteArray(40, '1'), false), (Names{"long", "short"}));
+    EXPECT_EQ(FilterRecipes(s, "4", QByteArray(35, '0') + "1", false), Names{"long"});
+    EXPECT_EQ(FilterRecipes(s, "4", QByteArray(33, '0') + "1", false), Names{"short"});
+    EXPECT_EQ(FilterRecipes(s, "4", QByteArray(31, '0') + "1", false), Names{});
+}

@@ -114,6 +114,12 @@ TEST(SearchRecipes, AgreesWithThePlainSearchThroughAdditionsAndDeletions)
                                  "salt",
                                  "SALT",
                                  "x\xFFy",
+                                 "\xC3",
+                                 "\xE2\x82",
+                                 "\x80\x80",
+                                 "\xC3\xC3\xA4",
+                                 "\xF0\x9F\x8D\x8E",
+                                 "\xCE\xA3 ",
                                  "Milk",
                                  "\r\n",
                                  " "};
@@ -147,7 +153,14 @@ TEST(SearchRecipes, AgreesWithThePlainSearchThroughAdditionsAndDeletions)
                                   "\r",
                                   "zzz",
                                   "lt",
-                                  "ssalt"};
+                                  "ssalt",
+                                  "onionsalt",
+                                  "saltsaltsaltsaltsalt",
+                                  "milkonion",
+                                  "\xC3\xA4pfel\xC3\xA4pfel",
+                                  "\xEF\xBF\xBD",
+                                  "\xEF\xBF\xBD\xEF\xBF\xBD",
+                                  "\xCF\x82"};
     auto compare = [&] {
         for (const QByteArray &needle : needles)
             for (int mode = 0; mode <= 2; ++mode)

@@ -253,3 +253,56 @@ TEST(RecipeStoreFiles, AppendedIndexEqualsAWholeRewrite)
     EXPECT_EQ(bytes, expected);
     EXPECT_EQ(appended.store->recordCount(), 6);
 }
+
+TEST(RecipeStoreFiles, RecordsLongerThanSixtyFourKibibytes)
+{
+    StoreFolder f;
+    RecipeStore &store = f.open();
+    const QByteArray longAuthor(70000, 'a'), longCategories(140000, '1');
+    store.addRecipe(sampleRecipe("Short"));
+    NewRecipe wide = sampleRecipe("Wide", longAuthor);
+    wide.categories = longCategories;
+    store.addRecipe(wide);
+    store.addRecipe(sampleRecipe("After"));
+    auto check = [&](RecipeStore &s) {
+        ASSERT_EQ(s.recordCount(), 3);
+        EXPECT_EQ(*s.readAuthor("Wide"), longAuthor);
+        EXPECT_EQ(s.line(1, FieldCategories), longCategories);
+        EXPECT_EQ(s.line(1, FieldLanguage), "English");
+        EXPECT_EQ(*s.readIngredients("Wide"), wide.ingredients);
+        EXPECT_EQ(*s.readAuthor("After"), "Anna");
+    };
+    check(store);
+    check(f.open()); // the same from the file
+    f.store->deleteRecipe("Short");
+    EXPECT_EQ(*f.store->readAuthor("Wide"), longAuthor);
+    EXPECT_EQ(f.store->line(0, FieldCategories), longCategories);
+    EXPECT_TRUE(f.store->isNameFree("Short"));
+}
+
+TEST(RecipeStoreFiles, ManyNamesStayFoundThroughDeletions)
+{
+    StoreFolder f;
+    RecipeStore &store = f.open();
+    for (int i = 0; i < 300; ++i)
+        store.addRecipe(sampleRecipe("Dish " + QByteArray::number(i % 200)));
+    for (int i = 0; i < 300; i += 3)
+        store.deleteRecipe("Dish " + QByteArray::number(i % 200));
+    RecipeStore &reloaded = f.open();
+    for (RecipeStore *s : {f.store.get(), &reloaded}) {
+        for (int r = 0; r < s->recordCount(); ++r) {
+            const QByteArray name = s->line(r, FieldName).toByteArray();
+            int first = 0;
+            while (s->line(first, FieldName) != name)
+                ++first;
+            EXPECT_EQ(*s->findFirst(name), first) << name.toStdString();
+        }
+        for (int i = 0; i < 200; ++i) {
+            const QByteArray name = "Dish " + QByteArray::number(i);
+            bool present = false;
+            for (int r = 0; r < s->recordCount(); ++r)
+                present = present || s->line(r, FieldName) == name;
+            EXPECT_EQ(!s->isNameFree(name), present) << name.toStdString();
+        }
+    }
+}
