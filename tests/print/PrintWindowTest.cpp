@@ -21,8 +21,7 @@
 
 using namespace WebPageProbe;
 
-TEST(PrintWindow, ShowsEachPageInTheSameWindowAndClosesAfterThePreview)
-{
+TEST(PrintWindow, ShowsEachPageInTheSameWindowAndClosesAfterThePreview) {
     TempDataDir dir;
     TestProgram t(dir.path());
     TForm4 &window = t.program().printWindow();
@@ -59,8 +58,7 @@ namespace {
 
 // The print window on its own, with the real WebEngine view and a dialog hook of the test's choice.
 struct RealPrintWindow {
-    explicit RealPrintWindow(std::function<int(QDialog &)> hook)
-    {
+    explicit RealPrintWindow(std::function<int(QDialog &)> hook) {
         platform.programFolder = dir.path();
         platform.execModal = std::move(hook);
         platform.showMessage = [this](const QString &text) { messages.append(text); };
@@ -85,8 +83,7 @@ struct RealPrintWindow {
 };
 
 // Prints what the preview dialog's printer is given into a PDF file, as its print button would.
-void printPreviewTo(QDialog &dialog, const QString &pdfPath)
-{
+void printPreviewTo(QDialog &dialog, const QString &pdfPath) {
     auto &preview = static_cast<QPrintPreviewDialog &>(dialog);
     preview.printer()->setOutputFormat(QPrinter::PdfFormat);
     preview.printer()->setOutputFileName(pdfPath);
@@ -95,8 +92,7 @@ void printPreviewTo(QDialog &dialog, const QString &pdfPath)
 
 } // namespace
 
-TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindow)
-{
+TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindow) {
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("recipe.pdf"));
     std::function<void(QDialog &)> step;
@@ -105,11 +101,14 @@ TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindo
         return int(QDialog::Accepted);
     });
     // The printed page is a picture of the page, so each page is told apart by a coloured block.
-    w.dir.write("old.htm", "<html><body><div style=\"background:#d00000;width:300px;height:300px\"></div></body></html>");
-    w.dir.write("Print.html",
-                RenderRecipePage("Pumpkin risotto<div style=\"background:#00b000;width:300px;height:300px\"></div>",
-                                 "Ann", "Stir slowly.", false, "Pumpkin\r\nRice",
-                                 {QStringLiteral("Arial"), QStringLiteral("4")}, w.texts));
+    w.dir.write(
+        "old.htm",
+        "<html><body><div style=\"background:#d00000;width:300px;height:300px\"></div></body></html>");
+    w.dir.write(
+        "Print.html",
+        RenderRecipePage("Pumpkin risotto<div style=\"background:#00b000;width:300px;height:300px\"></div>",
+                         "Ann", "Stir slowly.", false, "Pumpkin\r\nRice",
+                         {QStringLiteral("Arial"), QStringLiteral("4")}, w.texts));
     PageLoad load(w.web());
 
     bool sawLoadedPage = false;
@@ -125,6 +124,7 @@ TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindo
     EXPECT_TRUE(sawLoadedPage);
     EXPECT_TRUE(w.window->isVisible());
     ASSERT_EQ(w.messages.size(), 1);
+    EXPECT_EQ(w.messages[0].toStdString(), "The page could not be printed.");
 
     int previewPages = 0;
     step = [&](QDialog &dialog) {
