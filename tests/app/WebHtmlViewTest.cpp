@@ -1,4 +1,5 @@
 #include "app/WebHtmlView.h"
+#include "app/Platform.h"
 #include "common/Error.h"
 #include "common/LanguageTexts.h"
 #include "store/RecipePage.h"
@@ -10,6 +11,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
@@ -179,4 +182,27 @@ TEST(WebHtmlView, CommunityViewRunsThePagesScripts) {
     view->Navigate(dir.file("community.htm"));
     ASSERT_TRUE(load.waitFor(QUrl::fromLocalFile(dir.file("community.htm"))));
     EXPECT_TRUE(QTest::qWaitFor([&] { return web->title() == QLatin1String("ran"); }, 5000));
+}
+
+TEST(WebHtmlView, RealPlatformLocksDownEveryViewButTheCommunityView) {
+    const Platform platform = Platform::real(QStringLiteral(SAFFIN_SOURCE_DIR "/saffin"));
+    QWidget window;
+    for (const auto &[name, pageScripts] : {std::pair{"EmbeddedWB1", false},
+                                            {"EmbeddedWB2", true},
+                                            {"EmbeddedWB3", false},
+                                            {"EmbeddedWB4", false}}) {
+        std::unique_ptr<HtmlView> view(platform.createHtmlView(&window, QLatin1String(name)));
+        QWebEngineView *web = webView(view->widget());
+        ASSERT_NE(web, nullptr) << name;
+        EXPECT_EQ(web->objectName(), QLatin1String(name));
+        EXPECT_EQ(web->parentWidget(), &window);
+        const QWebEngineSettings *settings = web->page()->settings();
+        EXPECT_EQ(settings->testAttribute(QWebEngineSettings::JavascriptEnabled), pageScripts) << name;
+        EXPECT_EQ(web->page()->profile() == QWebEngineProfile::defaultProfile(), pageScripts) << name;
+        if (!pageScripts) {
+            EXPECT_TRUE(web->page()->profile()->isOffTheRecord());
+            EXPECT_FALSE(settings->testAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls));
+            EXPECT_TRUE(settings->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
+        }
+    }
 }

@@ -43,6 +43,9 @@ TEST(PrintWindow, ShowsEachPageInTheSameWindowAndClosesAfterThePreview) {
     window.showPage(dir.file("Print.html"));
     window.showPage(dir.file("Print2.html"));
     EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.font().pixelSize(), 10);
+    // Centred up to the window frame, which is known only once the window is shown.
+    EXPECT_LE((window.frameGeometry().center() - t.main().frameGeometry().center()).manhattanLength(), 8);
     EXPECT_EQ(view->navigations, QStringList({dir.file("Print.html"), dir.file("Print2.html")}));
     EXPECT_EQ(toolBar->width(), 44);
     EXPECT_EQ(toolBar->geometry().right(), window.width() - 1);
