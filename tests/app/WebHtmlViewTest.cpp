@@ -61,7 +61,8 @@ struct TrapServer {
 
 } // namespace
 
-TEST(WebHtmlView, AddressesForTextsAndPaths) {
+TEST(WebHtmlView, AddressesForTextsAndPaths)
+{
     EXPECT_TRUE(WebHtmlView::urlFor(QStringLiteral(" \t ")).isEmpty());
     EXPECT_EQ(WebHtmlView::urlFor(QStringLiteral("about:blank")), QUrl(QStringLiteral("about:blank")));
     EXPECT_EQ(WebHtmlView::urlFor(QStringLiteral(" http://127.0.0.1:8765/Saffin/English ")),
@@ -71,7 +72,8 @@ TEST(WebHtmlView, AddressesForTextsAndPaths) {
     EXPECT_EQ(local.toLocalFile(), QStringLiteral("/data/My #1 recipes?/Rezept.htm"));
 }
 
-TEST(WebHtmlView, RecipePageShowsTextAndPictureButRunsNoScriptAndReachesNothingElse) {
+TEST(WebHtmlView, RecipePageShowsTextAndPictureButRunsNoScriptAndReachesNothingElse)
+{
     TempDataDir dir(false);
     QTemporaryDir elsewhere;
     TrapServer trap;
@@ -128,7 +130,8 @@ TEST(WebHtmlView, RecipePageShowsTextAndPictureButRunsNoScriptAndReachesNothingE
     EXPECT_EQ(trap.connections, 0);
 }
 
-TEST(WebHtmlView, BlankTextIsIgnoredBackNeedsAnEarlierPageAndTheLastRequestWins) {
+TEST(WebHtmlView, BlankTextIsIgnoredBackNeedsAnEarlierPageAndTheLastRequestWins)
+{
     TempDataDir dir(false);
     dir.write("a.htm", "<html><head><title>A</title></head><body>first</body></html>");
     dir.write("b.htm", "<html><head><title>B</title></head><body>second</body></html>");
@@ -172,7 +175,8 @@ TEST(WebHtmlView, BlankTextIsIgnoredBackNeedsAnEarlierPageAndTheLastRequestWins)
     EXPECT_EQ(bodyText(), "");
 }
 
-TEST(WebHtmlView, CommunityViewRunsThePagesScripts) {
+TEST(WebHtmlView, CommunityViewRunsThePagesScripts)
+{
     TempDataDir dir(false);
     dir.write("community.htm", "<html><body><script>document.title='ran'</script></body></html>");
     ViewWindow view(WebHtmlView::Content::WebPages, QStringLiteral("EmbeddedWB2"));
@@ -184,7 +188,8 @@ TEST(WebHtmlView, CommunityViewRunsThePagesScripts) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return web->title() == QLatin1String("ran"); }, 5000));
 }
 
-TEST(WebHtmlView, RealPlatformLocksDownEveryViewButTheCommunityView) {
+TEST(WebHtmlView, RealPlatformLocksDownEveryViewButTheCommunityView)
+{
     const Platform platform = Platform::real(QStringLiteral(SAFFIN_SOURCE_DIR "/saffin"));
     QWidget window;
     for (const auto &[name, pageScripts] : {std::pair{"EmbeddedWB1", false},

@@ -21,7 +21,8 @@
 
 using namespace WebPageProbe;
 
-TEST(PrintWindow, ShowsEachPageInTheSameWindowAndClosesAfterThePreview) {
+TEST(PrintWindow, ShowsEachPageInTheSameWindowAndClosesAfterThePreview)
+{
     TempDataDir dir;
     TestProgram t(dir.path());
     TForm4 &window = t.program().printWindow();
@@ -95,7 +96,8 @@ void printPreviewTo(QDialog &dialog, const QString &pdfPath) {
 
 } // namespace
 
-TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindow) {
+TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindow)
+{
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("recipe.pdf"));
     std::function<void(QDialog &)> step;
