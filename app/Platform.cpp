@@ -7,8 +7,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
-Platform Platform::real(const QString &executablePath)
-{
+Platform Platform::real(const QString &executablePath) {
     Platform platform;
     const QString absolute = QFileInfo(executablePath).absoluteFilePath();
     platform.programFolder = absolute.left(absolute.lastIndexOf(QLatin1Char('/')) + 1);
@@ -24,7 +23,7 @@ Platform Platform::real(const QString &executablePath)
     platform.createHtmlView = [execModal = platform.execModal](QWidget *parent,
                                                                const QString &objectName) -> HtmlView * {
         const auto content = objectName == QLatin1String("EmbeddedWB2") ? WebHtmlView::Content::WebPages
-                                                                          : WebHtmlView::Content::LocalPages;
+                                                                        : WebHtmlView::Content::LocalPages;
         return new WebHtmlView(parent, objectName, content, execModal);
     };
     platform.showMessage = [](const QString &text) {

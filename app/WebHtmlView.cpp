@@ -21,11 +21,10 @@
 
 namespace {
 
-// A page longer than this to load is treated as a failed preview rather than waited for forever.
-constexpr int kLoadTimeoutMs = 30000;
+// A page longer than this to load or print is treated as a failed preview, not waited for forever.
+constexpr int kTimeoutMs = 30000;
 
-QString canonicalOrClean(const QString &path)
-{
+QString canonicalOrClean(const QString &path) {
     const QString canonical = QFileInfo(path).canonicalFilePath();
     return canonical.isEmpty() ? QDir::cleanPath(path) : canonical;
 }
@@ -36,8 +35,7 @@ class PageFolderInterceptor : public QWebEngineUrlRequestInterceptor {
 public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
 
-    void setPage(const QUrl &page)
-    {
+    void setPage(const QUrl &page) {
         QString folder;
         if (page.isLocalFile())
             folder = canonicalOrClean(QFileInfo(page.toLocalFile()).absolutePath());
@@ -45,17 +43,16 @@ public:
         m_folder = folder;
     }
 
-    void interceptRequest(QWebEngineUrlRequestInfo &info) override
-    {
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override {
         const QUrl url = info.requestUrl();
         bool allowed = false;
         if (url.isLocalFile()) {
             const QString path = canonicalOrClean(url.toLocalFile());
             const QMutexLocker lock(&m_mutex);
             allowed = !m_folder.isEmpty() &&
-                      (path == m_folder || path.startsWith(m_folder.endsWith(QLatin1Char('/'))
-                                                               ? m_folder
-                                                               : m_folder + QLatin1Char('/')));
+                      (path == m_folder ||
+                       path.startsWith(m_folder.endsWith(QLatin1Char('/')) ? m_folder
+                                                                           : m_folder + QLatin1Char('/')));
         }
         info.block(!allowed);
     }
@@ -70,15 +67,12 @@ private:
 class LocalPage : public QWebEnginePage {
 public:
     LocalPage(QWebEngineProfile *profile, PageFolderInterceptor *interceptor, QObject *parent)
-        : QWebEnginePage(profile, parent), m_interceptor(interceptor)
-    {
-    }
+        : QWebEnginePage(profile, parent), m_interceptor(interceptor) {}
 
     void showing(const QUrl &url) { m_interceptor->setPage(url); }
 
 protected:
-    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override
-    {
+    bool acceptNavigationRequest(const QUrl &url, NavigationType type, bool isMainFrame) override {
         if (!url.isLocalFile() && url != QUrl(QStringLiteral("about:blank")))
             return false;
         if (isMainFrame && type == NavigationTypeBackForward)
@@ -94,11 +88,8 @@ private:
 class PageOwner : public QObject {
 public:
     PageOwner(QWebEnginePage *page, QWebEngineProfile *profile, QObject *parent)
-        : QObject(parent), m_page(page), m_profile(profile)
-    {
-    }
-    ~PageOwner() override
-    {
+        : QObject(parent), m_page(page), m_profile(profile) {}
+    ~PageOwner() override {
         delete m_page;
         delete m_profile;
     }
@@ -112,8 +103,7 @@ private:
 
 WebHtmlView::WebHtmlView(QWidget *parent, const QString &objectName, Content content,
                          std::function<int(QDialog &)> execModal)
-    : m_view(new QWebEngineView(parent)), m_execModal(std::move(execModal))
-{
+    : m_view(new QWebEngineView(parent)), m_execModal(std::move(execModal)) {
     m_view->setObjectName(objectName);
     if (content == Content::LocalPages)
         lockDown();
@@ -126,8 +116,7 @@ WebHtmlView::WebHtmlView(QWidget *parent, const QString &objectName, Content con
                      });
 }
 
-void WebHtmlView::lockDown()
-{
+void WebHtmlView::lockDown() {
     auto *profile = new QWebEngineProfile; // no storage name: off the record
     auto *interceptor = new PageFolderInterceptor(profile);
     profile->setUrlRequestInterceptor(interceptor);
@@ -142,10 +131,11 @@ void WebHtmlView::lockDown()
     m_pageFolderChanged = [page](const QUrl &url) { page->showing(url); };
 }
 
-QWidget *WebHtmlView::widget() { return m_view; }
+QWidget *WebHtmlView::widget() {
+    return m_view;
+}
 
-QUrl WebHtmlView::urlFor(const QString &urlOrPath)
-{
+QUrl WebHtmlView::urlFor(const QString &urlOrPath) {
     const QString target = urlOrPath.trimmed();
     if (target.isEmpty())
         return {};
@@ -154,8 +144,7 @@ QUrl WebHtmlView::urlFor(const QString &urlOrPath)
     return QUrl::fromUserInput(target, QDir::currentPath(), QUrl::AssumeLocalFile);
 }
 
-void WebHtmlView::Navigate(const QString &urlOrPath)
-{
+void WebHtmlView::Navigate(const QString &urlOrPath) {
     const QUrl url = urlFor(urlOrPath);
     if (url.isEmpty())
         return;
@@ -165,18 +154,18 @@ void WebHtmlView::Navigate(const QString &urlOrPath)
     m_view->setUrl(url);
 }
 
-void WebHtmlView::Navigate2(const QString &path) { Navigate(path); }
+void WebHtmlView::Navigate2(const QString &path) {
+    Navigate(path);
+}
 
-void WebHtmlView::GoBack()
-{
+void WebHtmlView::GoBack() {
     if (!m_view->history()->canGoBack())
         throw Error(QStringLiteral("There is no earlier page."));
     *m_loadPending = true;
     m_view->back();
 }
 
-void WebHtmlView::waitUntilLoaded()
-{
+void WebHtmlView::waitUntilLoaded() {
     if (!*m_loadPending && !m_view->page()->isLoading())
         return;
     QEventLoop loop;
@@ -188,13 +177,12 @@ void WebHtmlView::waitUntilLoaded()
         if (!*m_loadPending)
             loop.exit(0);
     });
-    timeout.start(kLoadTimeoutMs);
+    timeout.start(kTimeoutMs);
     if (loop.exec() != 0)
         throw Error(QStringLiteral("The page could not be loaded for printing."));
 }
 
-void WebHtmlView::printInto(QPrinter *printer)
-{
+void WebHtmlView::printInto(QPrinter *printer) {
     // The view prints one job at a time; a repaint asked for meanwhile waits for the next one.
     if (m_printing)
         return;
@@ -206,28 +194,31 @@ void WebHtmlView::printInto(QPrinter *printer)
         success = ok;
         loop.quit();
     });
+    QTimer::singleShot(kTimeoutMs, &loop, &QEventLoop::quit);
     m_view->print(printer);
     loop.exec();
     if (!success)
         throw Error(QStringLiteral("The page could not be printed."));
 }
 
-void WebHtmlView::PrintPreview()
-{
+void WebHtmlView::PrintPreview() {
     waitUntilLoaded();
     // The view prints a picture of the page; 300 dpi keeps text sharp without slowing the preview down.
     QPrinter printer;
     printer.setResolution(300);
     QPrintPreviewDialog dialog(&printer, m_view->window());
     QString failure;
-    // No exception may travel through Qt's own code, so a failed painting is carried out by hand.
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [this, &failure](QPrinter *target) {
-        try {
-            printInto(target);
-        } catch (const Error &error) {
-            failure = error.text();
-        }
-    });
+    // No exception may travel through Qt's own code, so a failed painting is carried out by hand;
+    // the last painting (the preview, or the print the user started from it) decides.
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [this, &failure](QPrinter *target) {
+                         failure.clear();
+                         try {
+                             printInto(target);
+                         } catch (const Error &error) {
+                             failure = error.text();
+                         }
+                     });
     m_execModal(dialog);
     if (!failure.isEmpty())
         throw Error(failure);

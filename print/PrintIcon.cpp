@@ -3,8 +3,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-QIcon printIcon()
-{
+QIcon printIcon() {
     QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);

@@ -13,8 +13,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-TForm4::TForm4(AppContext &context, QWidget *parent) : QWidget(parent, Qt::Window), m_context(context)
-{
+TForm4::TForm4(AppContext &context, QWidget *parent) : QWidget(parent, Qt::Window), m_context(context) {
     setObjectName(QStringLiteral("TForm4"));
     setWindowTitle(QStringLiteral("Print"));
     QFont windowFont(QStringLiteral("MS Sans Serif"));
@@ -46,8 +45,7 @@ TForm4::TForm4(AppContext &context, QWidget *parent) : QWidget(parent, Qt::Windo
     connect(TntToolButton11, &QToolButton::clicked, this, &TForm4::TntToolButton11Click);
 }
 
-void TForm4::showPage(const QString &path)
-{
+void TForm4::showPage(const QString &path) {
     m_view->Navigate2(path);
     if (!isVisible())
         centreOnMainWindow();
@@ -56,8 +54,7 @@ void TForm4::showPage(const QString &path)
     activateWindow();
 }
 
-void TForm4::TntToolButton11Click()
-{
+void TForm4::TntToolButton11Click() {
     // A failed preview is reported and the window stays, so the user can try again.
     try {
         m_view->PrintPreview();
@@ -69,8 +66,7 @@ void TForm4::TntToolButton11Click()
     }
 }
 
-void TForm4::centreOnMainWindow()
-{
+void TForm4::centreOnMainWindow() {
     QRect area;
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String("TForm1"))

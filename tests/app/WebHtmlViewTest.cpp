@@ -1,4 +1,5 @@
 #include "app/WebHtmlView.h"
+#include "app/Platform.h"
 #include "common/Error.h"
 #include "common/LanguageTexts.h"
 #include "store/RecipePage.h"
@@ -10,6 +11,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
 #include <gtest/gtest.h>
 #include <memory>
 #include <tuple>
@@ -18,13 +21,15 @@ using namespace WebPageProbe;
 
 namespace {
 
-int rejectDialog(QDialog &) { return QDialog::Rejected; }
+int rejectDialog(QDialog &) {
+    return QDialog::Rejected;
+}
 
 // A shown window holding one view, as the program's tabs do.
 struct ViewWindow {
     explicit ViewWindow(WebHtmlView::Content content, const QString &name = QStringLiteral("EmbeddedWB1"))
-        : view(std::make_unique<WebHtmlView>(&window, name, content, rejectDialog)), web(webView(view->widget()))
-    {
+        : view(std::make_unique<WebHtmlView>(&window, name, content, rejectDialog)),
+          web(webView(view->widget())) {
         view->widget()->resize(640, 480);
         window.resize(640, 480);
         window.show();
@@ -38,8 +43,7 @@ struct ViewWindow {
 
 // Counts every connection made to it, whether or not a request follows.
 struct TrapServer {
-    TrapServer()
-    {
+    TrapServer() {
         server.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&server, &QTcpServer::newConnection, [this] {
             while (QTcpSocket *socket = server.nextPendingConnection()) {
@@ -48,8 +52,7 @@ struct TrapServer {
             }
         });
     }
-    QString url(const char *path) const
-    {
+    QString url(const char *path) const {
         return QStringLiteral("http://127.0.0.1:%1/%2").arg(server.serverPort()).arg(QLatin1String(path));
     }
     QTcpServer server;
@@ -77,21 +80,24 @@ TEST(WebHtmlView, RecipePageShowsTextAndPictureButRunsNoScriptAndReachesNothingE
     writePicture(dir.file("temp.jpg"), 40, 30, "JPG");
     writePicture(elsewhere.filePath("private.png"), 20, 20, "PNG");
     dir.write("notes.txt", "kitchen notes");
-    const QByteArray outsideRelative = QDir(dir.path()).relativeFilePath(elsewhere.filePath("private.png")).toUtf8();
+    const QByteArray outsideRelative =
+        QDir(dir.path()).relativeFilePath(elsewhere.filePath("private.png")).toUtf8();
 
     const QByteArray name = "Tomato soup<script>document.title='hacked'</script><img id=remote src=\"" +
                             trap.url("x.png").toUtf8() + "\"><noscript><b id=noscript>plain</b></noscript>";
     const QByteArray ingredients =
         "<link rel=stylesheet href=\"" + trap.url("s.css").toUtf8() + "\">\r\n<link rel=preconnect href=\"" +
         trap.url("").toUtf8() + "\">\r\n<div style=\"background:url(" + trap.url("b.png").toUtf8() +
-        ")\">bg</div>\r\n<iframe src=\"" + trap.url("frame").toUtf8() + "\"></iframe>\r\n<meta http-equiv=refresh content=\"0; url=" +
-        trap.url("away").toUtf8() + "\">";
+        ")\">bg</div>\r\n<iframe src=\"" + trap.url("frame").toUtf8() +
+        "\"></iframe>\r\n<meta http-equiv=refresh content=\"0; url=" + trap.url("away").toUtf8() + "\">";
     const QByteArray preparation = "<iframe id=secret src=\"file:///etc/passwd\"></iframe>"
                                    "<iframe id=notes src=\"notes.txt\"></iframe>"
-                                   "<img id=outside src=\"file://" + elsewhere.filePath("private.png").toUtf8() +
-                                   "\"><img id=relative src=\"" + outsideRelative + "\">";
+                                   "<img id=outside src=\"file://" +
+                                   elsewhere.filePath("private.png").toUtf8() + "\"><img id=relative src=\"" +
+                                   outsideRelative + "\">";
     LanguageTexts texts;
-    dir.write("Rezept.htm", RenderRecipePage(name, "Ann", preparation, true, ingredients, {"Arial", "2"}, texts));
+    dir.write("Rezept.htm",
+              RenderRecipePage(name, "Ann", preparation, true, ingredients, {"Arial", "2"}, texts));
 
     ViewWindow view(WebHtmlView::Content::LocalPages);
     QWebEngineView *web = view.web;
@@ -100,11 +106,13 @@ TEST(WebHtmlView, RecipePageShowsTextAndPictureButRunsNoScriptAndReachesNothingE
     view->Navigate(dir.file("Rezept.htm"));
     const QUrl page = QUrl::fromLocalFile(dir.file("Rezept.htm"));
     ASSERT_TRUE(load.waitFor(page));
-    QTest::qWait(1500); // time for the refresh and any late request
+    QTest::qWait(1000); // time for the refresh and any late request
 
     EXPECT_EQ(web->url(), page);
     EXPECT_NE(web->title().toStdString(), "hacked");
-    auto probe = [&](const char *script) { return evaluate(web, QLatin1String(script)).value_or(QVariant()); };
+    auto probe = [&](const char *script) {
+        return evaluate(web, QLatin1String(script)).value_or(QVariant());
+    };
     EXPECT_NE(probe("document.title").toString().toStdString(), "hacked");
     EXPECT_TRUE(probe("document.body.innerText.includes('Tomato soup')").toBool());
     EXPECT_TRUE(probe("document.getElementById('noscript') !== null").toBool());
@@ -114,8 +122,11 @@ TEST(WebHtmlView, RecipePageShowsTextAndPictureButRunsNoScriptAndReachesNothingE
     EXPECT_EQ(probe("document.getElementById('relative').naturalWidth").toInt(), 0);
     const char *frameText = "(function(id){try{var d=document.getElementById(id).contentDocument;"
                             "return d&&d.body?d.body.innerText:'';}catch(e){return '';}})";
-    EXPECT_EQ(probe((QByteArray(frameText) + "('notes')").constData()).toString().toStdString(), "kitchen notes");
-    EXPECT_FALSE(probe((QByteArray(frameText) + "('secret')").constData()).toString().contains(QLatin1String("root:")));
+    EXPECT_EQ(probe((QByteArray(frameText) + "('notes')").constData()).toString().toStdString(),
+              "kitchen notes");
+    EXPECT_FALSE(probe((QByteArray(frameText) + "('secret')").constData())
+                     .toString()
+                     .contains(QLatin1String("root:")));
     EXPECT_EQ(trap.connections, 0);
 }
 
@@ -137,7 +148,10 @@ TEST(WebHtmlView, BlankTextIsIgnoredBackNeedsAnEarlierPageAndTheLastRequestWins)
     EXPECT_TRUE(web->url().isEmpty());
 
     auto bodyText = [web] {
-        return evaluate(web, QStringLiteral("document.body.innerText")).value_or(QVariant()).toString().toStdString();
+        return evaluate(web, QStringLiteral("document.body.innerText"))
+            .value_or(QVariant())
+            .toString()
+            .toStdString();
     };
     const QString blank = QStringLiteral("about:blank");
     // Before the view has shown anything and after; the blank page first, as a recipe display does.
@@ -172,4 +186,28 @@ TEST(WebHtmlView, CommunityViewRunsThePagesScripts)
     view->Navigate(dir.file("community.htm"));
     ASSERT_TRUE(load.waitFor(QUrl::fromLocalFile(dir.file("community.htm"))));
     EXPECT_TRUE(QTest::qWaitFor([&] { return web->title() == QLatin1String("ran"); }, 5000));
+}
+
+TEST(WebHtmlView, RealPlatformLocksDownEveryViewButTheCommunityView)
+{
+    const Platform platform = Platform::real(QStringLiteral(SAFFIN_SOURCE_DIR "/saffin"));
+    QWidget window;
+    for (const auto &[name, pageScripts] : {std::pair{"EmbeddedWB1", false},
+                                            {"EmbeddedWB2", true},
+                                            {"EmbeddedWB3", false},
+                                            {"EmbeddedWB4", false}}) {
+        std::unique_ptr<HtmlView> view(platform.createHtmlView(&window, QLatin1String(name)));
+        QWebEngineView *web = webView(view->widget());
+        ASSERT_NE(web, nullptr) << name;
+        EXPECT_EQ(web->objectName(), QLatin1String(name));
+        EXPECT_EQ(web->parentWidget(), &window);
+        const QWebEngineSettings *settings = web->page()->settings();
+        EXPECT_EQ(settings->testAttribute(QWebEngineSettings::JavascriptEnabled), pageScripts) << name;
+        EXPECT_EQ(web->page()->profile() == QWebEngineProfile::defaultProfile(), pageScripts) << name;
+        if (!pageScripts) {
+            EXPECT_TRUE(web->page()->profile()->isOffTheRecord());
+            EXPECT_FALSE(settings->testAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls));
+            EXPECT_TRUE(settings->testAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls));
+        }
+    }
 }

@@ -44,6 +44,9 @@ TEST(PrintWindow, ShowsEachPageInTheSameWindowAndClosesAfterThePreview)
     window.showPage(dir.file("Print.html"));
     window.showPage(dir.file("Print2.html"));
     EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.font().pixelSize(), 10);
+    // Centred up to the window frame, which is known only once the window is shown.
+    EXPECT_LE((window.frameGeometry().center() - t.main().frameGeometry().center()).manhattanLength(), 8);
     EXPECT_EQ(view->navigations, QStringList({dir.file("Print.html"), dir.file("Print2.html")}));
     EXPECT_EQ(toolBar->width(), 44);
     EXPECT_EQ(toolBar->geometry().right(), window.width() - 1);
@@ -59,8 +62,7 @@ namespace {
 
 // The print window on its own, with the real WebEngine view and a dialog hook of the test's choice.
 struct RealPrintWindow {
-    explicit RealPrintWindow(std::function<int(QDialog &)> hook)
-    {
+    explicit RealPrintWindow(std::function<int(QDialog &)> hook) {
         platform.programFolder = dir.path();
         platform.execModal = std::move(hook);
         platform.showMessage = [this](const QString &text) { messages.append(text); };
@@ -85,8 +87,7 @@ struct RealPrintWindow {
 };
 
 // Prints what the preview dialog's printer is given into a PDF file, as its print button would.
-void printPreviewTo(QDialog &dialog, const QString &pdfPath)
-{
+void printPreviewTo(QDialog &dialog, const QString &pdfPath) {
     auto &preview = static_cast<QPrintPreviewDialog &>(dialog);
     preview.printer()->setOutputFormat(QPrinter::PdfFormat);
     preview.printer()->setOutputFileName(pdfPath);
@@ -105,11 +106,14 @@ TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindo
         return int(QDialog::Accepted);
     });
     // The printed page is a picture of the page, so each page is told apart by a coloured block.
-    w.dir.write("old.htm", "<html><body><div style=\"background:#d00000;width:300px;height:300px\"></div></body></html>");
-    w.dir.write("Print.html",
-                RenderRecipePage("Pumpkin risotto<div style=\"background:#00b000;width:300px;height:300px\"></div>",
-                                 "Ann", "Stir slowly.", false, "Pumpkin\r\nRice",
-                                 {QStringLiteral("Arial"), QStringLiteral("4")}, w.texts));
+    w.dir.write(
+        "old.htm",
+        "<html><body><div style=\"background:#d00000;width:300px;height:300px\"></div></body></html>");
+    w.dir.write(
+        "Print.html",
+        RenderRecipePage("Pumpkin risotto<div style=\"background:#00b000;width:300px;height:300px\"></div>",
+                         "Ann", "Stir slowly.", false, "Pumpkin\r\nRice",
+                         {QStringLiteral("Arial"), QStringLiteral("4")}, w.texts));
     PageLoad load(w.web());
 
     bool sawLoadedPage = false;
@@ -125,6 +129,7 @@ TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindo
     EXPECT_TRUE(sawLoadedPage);
     EXPECT_TRUE(w.window->isVisible());
     ASSERT_EQ(w.messages.size(), 1);
+    EXPECT_EQ(w.messages[0].toStdString(), "The page could not be printed.");
 
     int previewPages = 0;
     step = [&](QDialog &dialog) {

@@ -15,13 +15,14 @@
 // world, which works even where the page's JavaScript is off.
 namespace WebPageProbe {
 
-inline QWebEngineView *webView(QWidget *widget) { return qobject_cast<QWebEngineView *>(widget); }
+inline QWebEngineView *webView(QWidget *widget) {
+    return qobject_cast<QWebEngineView *>(widget);
+}
 
 // Watches the loads a view makes from now on; the view starts a requested load only later.
 class PageLoad {
 public:
-    explicit PageLoad(QWebEngineView *view) : m_view(view)
-    {
+    explicit PageLoad(QWebEngineView *view) : m_view(view) {
         QObject::connect(view->page(), &QWebEnginePage::loadingChanged, &m_context,
                          [this](const QWebEngineLoadingInfo &info) {
                              if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
@@ -29,8 +30,7 @@ public:
                          });
     }
     // True once a load of `url` has ended and nothing loads any more.
-    bool waitFor(const QUrl &url, int timeoutMs = 20000)
-    {
+    bool waitFor(const QUrl &url, int timeoutMs = 20000) {
         return QTest::qWaitFor([&] { return m_finished.contains(url) && !m_view->page()->isLoading(); },
                                timeoutMs);
     }
@@ -42,8 +42,7 @@ private:
     QList<QUrl> m_finished;
 };
 
-inline std::optional<QVariant> evaluate(QWebEngineView *view, const QString &script, int timeoutMs = 10000)
-{
+inline std::optional<QVariant> evaluate(QWebEngineView *view, const QString &script, int timeoutMs = 10000) {
     std::optional<QVariant> result;
     view->page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
                                 [&result](const QVariant &value) { result = value; });
@@ -53,8 +52,7 @@ inline std::optional<QVariant> evaluate(QWebEngineView *view, const QString &scr
 }
 
 // A real picture file of the given size.
-inline void writePicture(const QString &path, int width, int height, const char *format)
-{
+inline void writePicture(const QString &path, int width, int height, const char *format) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(QColor(200, 80, 40));
     image.save(path, format);
