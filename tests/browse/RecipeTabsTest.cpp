@@ -367,3 +367,29 @@ TEST(RecipeTabs, LeftPanelWidthComesBackFromTheSettingsFile)
     }
     EXPECT_EQ(dir.read("Lang.ini").split('\n').value(5), "240\r");
 }
+
+TEST(RecipeTabs, RefreshingTheListsKeepsSelectionPageCountAndTheFavourites)
+{
+    TempDataDir dir;
+    writeKitchen(dir);
+    dir.write("Mlist.dat", "Zander\r\nEintopf\r\n");
+    TestProgram t(dir.path());
+    choose(t.find<QComboBox>("TntComboBox4"), OwnRecipesTab::kFavouritesPosition);
+    choose(t.find<QComboBox>("TntComboBox1"), 1);
+    showPage(t, 0);
+    clickEntry(t, "TntListBox1", 1);
+    t.find<CatalogueTab>("TntTabSheet1")->setNames({"Fremd"});
+    const QStringList pages = t.view("EmbeddedWB1")->navigations;
+
+    t.main().RefreshRecipeLists();
+    EXPECT_EQ(listed(t, "TntListBox1"), (QStringList{"apfelkuchen", "Birnen", "Zander"}));
+    EXPECT_EQ(selectedEntry(t, "TntListBox1"), QString());
+    EXPECT_EQ(listed(t, "TntListBox2"), (QStringList{"Eintopf", "Zander"}));
+    EXPECT_EQ(selectedEntry(t, "TntListBox2"), "Eintopf");
+    EXPECT_EQ(countText(t, "StatusBar1"), "3 Recipes");
+
+    clickEntry(t, "TntListBox1", 2);
+    t.main().RefreshRecipeLists();
+    EXPECT_EQ(selectedEntry(t, "TntListBox1"), "Zander");
+    EXPECT_EQ(t.view("EmbeddedWB1")->navigations.size(), pages.size() + 2);
+}
