@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -286,6 +287,16 @@ TEST(RecipeTabs, PopupEntriesRunTheirToolButtonsHandlers)
         EXPECT_EQ(row.spy.count(), expected);
     }
     t.program().searchDialog().hide();
+
+    // The list's context menu request (a right click) opens its popup menu.
+    for (const auto &[page, list, menu] : {std::tuple{0, "TntListBox1", "TntPopupMenu4"},
+                                           std::tuple{1, "TntListBox2", "TntPopupMenu5"}}) {
+        showPage(t, page);
+        Q_EMIT t.find<QListView>(QLatin1String(list))->customContextMenuRequested(QPoint(5, 5));
+        auto *popup = t.find<QMenu>(QLatin1String(menu));
+        EXPECT_TRUE(popup->isVisible()) << menu;
+        popup->hide();
+    }
 }
 
 TEST(RecipeTabs, PrintingRendersIntoTheTabsOwnViewAndPreviewsItOnlyWithASelection)
