@@ -61,15 +61,15 @@ protected:
 
     AppContext &m_context;
     QComboBox *m_dimensionBox;
-    QListWidget *m_checkList;
-    QListView *m_list;
-    QMenu *m_popup;
 
 private:
     int selectedRow() const;
     void selectRow(int row);
 
     const int m_showMode;
+    QListWidget *m_checkList;
+    QListView *m_list;
+    QMenu *m_popup;
     SortedNameModel *m_model;
     QToolBar *m_toolBar;
     QLabel *m_countPanel;

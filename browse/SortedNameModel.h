@@ -7,9 +7,11 @@
 #include <QHash>
 #include <QList>
 
+#include <vector>
+
 // The names of a recipe list, kept in cookbook order: alphabetical in the user's locale, letter
-// case ignored, equal names in the order given. Sort keys are computed once per distinct name,
-// so refilling a list of many thousand names stays quick.
+// case ignored, equal names in the order given. Every distinct name gets its collation key once and
+// a rank among all names seen, so refilling a list of many thousand names is a sort of numbers.
 class SortedNameModel : public QAbstractListModel {
 public:
     explicit SortedNameModel(QObject *parent = nullptr);
@@ -25,7 +27,14 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
 private:
+    void rankNewNames(const QList<QByteArray> &names);
+
+    struct Known {
+        QByteArray name;
+        QCollatorSortKey key;
+    };
     QCollator m_collator;
-    QHash<QByteArray, QCollatorSortKey> m_keys;
+    std::vector<Known> m_known;     // every name seen, in collation order
+    QHash<QByteArray, int> m_rank;  // its place there; names the collation holds equal share one
     QList<QByteArray> m_names;
 };

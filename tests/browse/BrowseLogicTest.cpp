@@ -38,6 +38,16 @@ TEST(SortedNameModel, FilesNamesAlphabeticallyIgnoringCaseAndKeepsDuplicatesInOr
     }
 }
 
+TEST(SortedNameModel, NamesMetLaterTakeTheirPlaceAmongThoseKnown)
+{
+    SortedNameModel model;
+    model.setNames({"Birne", "Dattel"});
+    model.setNames({"Feige", "cidre", "Dattel", "apfel", "Birne", "Äpfel", "Eier"});
+    EXPECT_EQ(model.names(), (QList<QByteArray>{"apfel", "Äpfel", "Birne", "cidre", "Dattel", "Eier", "Feige"}));
+    model.setNames({"Eier", "Birne"});
+    EXPECT_EQ(model.names(), (QList<QByteArray>{"Birne", "Eier"}));
+}
+
 TEST(SortedNameModel, RemovesRowsFindsNamesByBytesAndShowsThemDecoded)
 {
     SortedNameModel model;

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QListView>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -286,6 +287,16 @@ TEST(RecipeTabs, PopupEntriesRunTheirToolButtonsHandlers)
         EXPECT_EQ(row.spy.count(), expected);
     }
     t.program().searchDialog().hide();
+
+    // The list's context menu request (a right click) opens its popup menu.
+    for (const auto &[page, list, menu] : {std::tuple{0, "TntListBox1", "TntPopupMenu4"},
+                                           std::tuple{1, "TntListBox2", "TntPopupMenu5"}}) {
+        showPage(t, page);
+        Q_EMIT t.find<QListView>(QLatin1String(list))->customContextMenuRequested(QPoint(5, 5));
+        auto *popup = t.find<QMenu>(QLatin1String(menu));
+        EXPECT_TRUE(popup->isVisible()) << menu;
+        popup->hide();
+    }
 }
 
 TEST(RecipeTabs, PrintingRendersIntoTheTabsOwnViewAndPreviewsItOnlyWithASelection)
@@ -366,4 +377,30 @@ TEST(RecipeTabs, LeftPanelWidthComesBackFromTheSettingsFile)
         t.program().close();
     }
     EXPECT_EQ(dir.read("Lang.ini").split('\n').value(5), "240\r");
+}
+
+TEST(RecipeTabs, RefreshingTheListsKeepsSelectionPageCountAndTheFavourites)
+{
+    TempDataDir dir;
+    writeKitchen(dir);
+    dir.write("Mlist.dat", "Zander\r\nEintopf\r\n");
+    TestProgram t(dir.path());
+    choose(t.find<QComboBox>("TntComboBox4"), OwnRecipesTab::kFavouritesPosition);
+    choose(t.find<QComboBox>("TntComboBox1"), 1);
+    showPage(t, 0);
+    clickEntry(t, "TntListBox1", 1);
+    t.find<CatalogueTab>("TntTabSheet1")->setNames({"Fremd"});
+    const QStringList pages = t.view("EmbeddedWB1")->navigations;
+
+    t.main().RefreshRecipeLists();
+    EXPECT_EQ(listed(t, "TntListBox1"), (QStringList{"apfelkuchen", "Birnen", "Zander"}));
+    EXPECT_EQ(selectedEntry(t, "TntListBox1"), QString());
+    EXPECT_EQ(listed(t, "TntListBox2"), (QStringList{"Eintopf", "Zander"}));
+    EXPECT_EQ(selectedEntry(t, "TntListBox2"), "Eintopf");
+    EXPECT_EQ(countText(t, "StatusBar1"), "3 Recipes");
+
+    clickEntry(t, "TntListBox1", 2);
+    t.main().RefreshRecipeLists();
+    EXPECT_EQ(selectedEntry(t, "TntListBox1"), "Zander");
+    EXPECT_EQ(t.view("EmbeddedWB1")->navigations.size(), pages.size() + 2);
 }

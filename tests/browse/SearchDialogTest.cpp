@@ -192,3 +192,27 @@ TEST(SearchDialog, SearchButtonsOnlyBringTheDialogUpWithItsSettings)
     }
     form.hide();
 }
+
+TEST(SearchDialog, ARecordThatCannotBeReadReachesTheErrorReportAndTheListsStay)
+{
+    TempDataDir dir;
+    writeStore(dir, {{.name = "Heil", .ingredients = "Mehl"}, {.name = "Kaputt", .ingredients = "Mehl"}});
+    QList<QByteArray> lines = dir.read("RezList.dat").split('\n');
+    lines[18 + 9] = "x\r"; // the second record's ingredients offset
+    dir.write("RezList.dat", lines.join('\n'));
+    TestProgram t(dir.path());
+    t.messages.clear(); // the start-up's word on the damaged index
+    showPage(t, 0);
+    ASSERT_EQ(listed(t, "TntListBox1"), (QStringList{"Heil", "Kaputt"}));
+
+    SearchDialog{t.program().searchDialog()}.search("mehl", 1, 0);
+    EXPECT_EQ(t.messages.size(), 1);
+    EXPECT_EQ(listed(t, "TntListBox1"), (QStringList{"Heil", "Kaputt"}));
+
+    clickEntry(t, "TntListBox1", 1);
+    EXPECT_EQ(t.messages.size(), 2);
+    EXPECT_EQ(shownName(dir), "Heil");
+    clickEntry(t, "TntListBox1", 0);
+    EXPECT_EQ(shownName(dir), "Heil");
+    EXPECT_EQ(t.messages.size(), 2);
+}
