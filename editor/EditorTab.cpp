@@ -280,7 +280,7 @@ void EditorTab::TntBitBtn1Click()
     QList<bool> marks;
     for (int i = 0; i < TntCheckListBox3->count(); ++i)
         marks.append(TntCheckListBox3->item(i)->checkState() == Qt::Checked);
-    recipe.categories = categoryBits(marks);
+    recipe.categories = storedCategoryBits(marks);
     recipe.language = TntComboBox3->currentIndex() < 0 ? QByteArray() : toAnsi(TntComboBox3->currentText());
     recipe.own = true;
     recipe.ingredients = storedText(TntMemo1->toPlainText());

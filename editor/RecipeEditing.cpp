@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-QByteArray categoryBits(const QList<bool> &marks)
+QByteArray storedCategoryBits(const QList<bool> &marks)
 {
     if (std::none_of(marks.begin(), marks.end(), [](bool marked) { return marked; }))
         return QByteArray(marks.size(), '1');

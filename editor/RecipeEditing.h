@@ -9,7 +9,7 @@
 
 // The category bit string of a value list: '1' for a marked value, '0' for an unmarked one.
 // With no value marked the recipe belongs to every value, so the string is all '1'.
-QByteArray categoryBits(const QList<bool> &marks);
+QByteArray storedCategoryBits(const QList<bool> &marks);
 
 // A text field's text as the store keeps it: UTF-8 with CR LF line breaks.
 QByteArray storedText(const QString &fieldText);

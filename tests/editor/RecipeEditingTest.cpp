@@ -14,7 +14,7 @@ TEST(RecipeEditing, CategoryBitsFollowTheMarksAndNoMarkMeansAll)
         {{}, ""},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(categoryBits(c.marks), c.bits);
+        EXPECT_EQ(storedCategoryBits(c.marks), c.bits);
 }
 
 TEST(RecipeEditing, TextsAreStoredWithCrLfAndShownWithNewlines)
