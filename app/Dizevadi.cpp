@@ -9,6 +9,7 @@
 #include "planner/DatePicker.h"
 #include "print/Printer.h"
 #include "browse/RecipeTabs.h"
+#include "common/HtmlView.h"
 #include "common/Platform.h"
 #include "editor/EditorTab.h"
 #include "folders/FoldersTab.h"
@@ -112,7 +113,23 @@ void TForm1::connectWindows(Settings &settings, TForm2 &search, TForm3 &date, TF
     });
 }
 
-void TForm1::wireBrowse(TForm2 &) {}
+void TForm1::wireBrowse(TForm2 &search)
+{
+    m_context.display.setViews(m_catalogue->view(), m_own->view(), nullptr);
+    search.setMainWindow(this);
+    const Platform &platform = m_context.platform;
+    auto guarded = [&platform](std::function<void()> handler) {
+        return [&platform, handler] { runReportingErrors(platform, handler); };
+    };
+    connect(&search, &TForm2::recipesFound, m_catalogue, &CatalogueTab::setNames);
+    connect(m_catalogue, &CatalogueTab::TntToolButton1Click, this, guarded([&search] { search.bringUp(); }));
+    connect(m_own, &OwnRecipesTab::TntToolButton1Click, this, guarded([&search] { search.bringUp(); }));
+    const RecipeDisplay &display = m_context.display;
+    connect(m_catalogue, &CatalogueTab::TntToolButton4Click, this,
+            guarded([&search, &display] { search.authorSearch(display.shownAuthor()); }));
+    connect(m_own, &OwnRecipesTab::TntToolButton8Click, this,
+            guarded([&search, &display] { search.authorSearch(display.shownOwnAuthor()); }));
+}
 
 void TForm1::wireEditor()
 {
@@ -137,13 +154,99 @@ void TForm1::wireEditor()
     connect(m_editor, &EditorTab::recipesChanged, this, [this] { RefreshRecipeLists(); });
 }
 
-void TForm1::wireFolders() {}
+void TForm1::wireFolders()
+{
+    const Platform &platform = m_context.platform;
+    FoldersTab *folders = m_folders;
+    auto guarded = [&platform](std::function<void()> handler) {
+        return [&platform, handler] { runReportingErrors(platform, handler); };
+    };
+    auto addSelectedFavourite = [folders](auto *tab) {
+        return [folders, tab] {
+            if (const std::optional<QByteArray> name = tab->selectedName())
+                folders->addFavourite(*name);
+        };
+    };
+    connect(m_catalogue, &CatalogueTab::ML2Click, this, guarded(addSelectedFavourite(m_catalogue)));
+    connect(m_own, &OwnRecipesTab::ML1Click, this, guarded(addSelectedFavourite(m_own)));
+    connect(m_own, &OwnRecipesTab::favouritesChanged, this, guarded([folders] { folders->ReloadFolderTree(); }));
+    m_context.display.setViews(m_catalogue->view(), m_own->view(), m_folders->view());
+}
 
-void TForm1::wirePlanner(TForm3 &, TForm4 &) {}
+void TForm1::wirePlanner(TForm3 &date, TForm4 &print)
+{
+    m_calendar->setDateDialog(date);
+    const Platform &platform = m_context.platform;
+    auto guarded = [&platform](std::function<void()> handler) {
+        return [&platform, handler] { runReportingErrors(platform, handler); };
+    };
+    CalendarTab *calendar = m_calendar;
+    ShoppingListTab *shopping = m_shopping;
+    auto planSelected = [calendar](auto *tab) {
+        return [calendar, tab] {
+            if (const std::optional<QByteArray> name = tab->selectedName())
+                calendar->planDish(*name);
+        };
+    };
+    auto shopSelected = [shopping](auto *tab) {
+        return [shopping, tab] {
+            if (const std::optional<QByteArray> name = tab->selectedName())
+                shopping->appendRecipe(*name);
+        };
+    };
+    connect(m_catalogue, &CatalogueTab::TntButton70Click, this, guarded(planSelected(m_catalogue)));
+    connect(m_own, &OwnRecipesTab::TntToolButton7Click, this, guarded(planSelected(m_own)));
+    connect(m_catalogue, &CatalogueTab::TntToolButton3Click, this, guarded(shopSelected(m_catalogue)));
+    connect(m_own, &OwnRecipesTab::TntToolButton9Click, this, guarded(shopSelected(m_own)));
+    connect(m_calendar, &CalendarTab::openRecipeRequested, this, [this, &platform](const QByteArray &name) {
+        runReportingErrors(platform, [this, &name] {
+            TntPageControl1->setCurrentIndex(0);
+            m_catalogue->openRecipe(name);
+        });
+    });
+    connect(m_shopping, &ShoppingListTab::printRequested, this, [&platform, &print](const QString &path) {
+        runReportingErrors(platform, [&print, &path] { print.showPage(path); });
+    });
+}
 
-void TForm1::wirePrint(TForm4 &) {}
+void TForm1::wirePrint(TForm4 &)
+{
+    const Platform &platform = m_context.platform;
+    RecipeDisplay &display = m_context.display;
+    // The recipe is rendered again into the tab's own view, which then previews it.
+    auto printFrom = [&platform, &display](RecipeBrowserTab *tab, int mode) {
+        return [&platform, &display, tab, mode] {
+            runReportingErrors(platform, [&display, tab, mode] {
+                const std::optional<QByteArray> name = tab->selectedName();
+                if (!name)
+                    return;
+                display.ShowRecipe(*name, mode);
+                tab->view()->PrintPreview();
+            });
+        };
+    };
+    connect(m_catalogue, &CatalogueTab::TntToolButton52Click, this,
+            printFrom(m_catalogue, RecipeDisplay::CatalogueView));
+    connect(m_own, &OwnRecipesTab::TntToolButton10Click, this, printFrom(m_own, RecipeDisplay::OwnView));
+}
 
-void TForm1::wireOnline(Settings &) {}
+void TForm1::wireOnline(Settings &settings)
+{
+    const Platform &platform = m_context.platform;
+    m_upload->setOnline(m_update->httpClient(), m_update->catalogueList());
+    connect(m_update, &UpdateTab::recipesChanged, this,
+            [this, &platform] { runReportingErrors(platform, [this] { RefreshRecipeLists(); }); });
+    connect(m_upload, &UploadTab::openRecipeRequested, this, [this, &platform](const QByteArray &name) {
+        runReportingErrors(platform, [this, &name] {
+            TntPageControl1->setCurrentIndex(0);
+            m_catalogue->openRecipe(name);
+        });
+    });
+    m_community->setCommunityLanguage([&settings] { return settings.CommunityLanguage(); });
+    connect(TntPageControl1, &QTabWidget::currentChanged, this, [this, &platform](int index) {
+        runReportingErrors(platform, [this, index] { m_community->TntPageControl1Change(index); });
+    });
+}
 
 void TForm1::LoadStore()
 {

@@ -19,10 +19,14 @@ Platform Platform::real(const QString &executablePath)
     platform.smtp.password = QStringLiteral(SAFFIN_SMTP_PASSWORD);
     platform.smtp.sender = QStringLiteral(SAFFIN_SMTP_SENDER);
     platform.smtp.recipient = QStringLiteral(SAFFIN_SMTP_RECIPIENT);
-    platform.createHtmlView = [](QWidget *parent, const QString &objectName) -> HtmlView * {
-        return new WebHtmlView(parent, objectName);
-    };
     platform.execModal = [](QDialog &dialog) { return dialog.exec(); };
+    // Only the community view shows web pages; every other view shows pages made from recipe text.
+    platform.createHtmlView = [execModal = platform.execModal](QWidget *parent,
+                                                               const QString &objectName) -> HtmlView * {
+        const auto content = objectName == QLatin1String("EmbeddedWB2") ? WebHtmlView::Content::WebPages
+                                                                          : WebHtmlView::Content::LocalPages;
+        return new WebHtmlView(parent, objectName, content, execModal);
+    };
     platform.showMessage = [](const QString &text) {
         QMessageBox::information(nullptr, QStringLiteral("Saffin"), text);
     };

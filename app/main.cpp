@@ -5,7 +5,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     GuardedApplication application(argc, argv);
-    Program program(Platform::real(QString::fromLocal8Bit(argv[0])));
+    // The real path of the executable, also when it was started through PATH or a link.
+    Program program(Platform::real(QCoreApplication::applicationFilePath()));
     if (!program.isRunning())
         return 1;
     return application.exec();

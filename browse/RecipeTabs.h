@@ -1,9 +1,10 @@
 #pragma once
 
+#include "browse/RecipeBrowserTab.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
-#include <QWidget>
 
 #include <optional>
 
@@ -13,17 +14,14 @@ class HtmlView;
 // The "Rezepte" tab: every recipe of the store, filtered by category.
 // The signals named after handlers fire from the tool button and from its popup entry alike;
 // TForm1 connects them to the subsystem that does the work.
-class CatalogueTab : public QWidget {
+// selectedName(), view(), setNames() and refreshList() come from RecipeBrowserTab.
+class CatalogueTab : public RecipeBrowserTab {
     Q_OBJECT
 public:
     explicit CatalogueTab(AppContext &context, QWidget *parent = nullptr);
 
-    void TntComboBox1Change(); // refill the value list for the chosen dimension, then filter
-    void refreshList();        // RefreshRecipeLists: the list again, selection and page left alone
-
-    std::optional<QByteArray> selectedName() const; // the selected entry, UTF-8
-    void setNames(const QList<QByteArray> &names);  // the whole content of TntListBox1 (search results)
-    HtmlView *view() const;                         // EmbeddedWB1
+    void TntComboBox1Change();    // refill the value list for the chosen dimension, then filter
+    void TntToolButton45Click();  // delete the selected recipe
 
     // Shows the recipe here with its dimension chosen in TntComboBox1; the recipe stays on display.
     void openRecipe(QByteArrayView name);
@@ -37,21 +35,20 @@ Q_SIGNALS:
     void TntToolButton52Click(); // print
     void InEditorladen1Click();  // load into the editor
 
-private:
-    AppContext &m_context;
+protected:
+    QList<QByteArray> filteredNames() const override;
 };
 
 // The "Eigene Rezepte" tab: own recipes, or the favourites.
-class OwnRecipesTab : public QWidget {
+class OwnRecipesTab : public RecipeBrowserTab {
     Q_OBJECT
 public:
     explicit OwnRecipesTab(AppContext &context, QWidget *parent = nullptr);
 
-    void TntComboBox4Change(); // refill the value list for the chosen dimension, then filter
-    void refreshList();        // RefreshRecipeLists: the list again, selection and page left alone
+    static constexpr int kFavouritesPosition = 6; // the favourites entry of TntComboBox4
 
-    std::optional<QByteArray> selectedName() const;
-    HtmlView *view() const; // EmbeddedWB3
+    void TntComboBox4Change(); // refill the value list for the chosen dimension, then filter
+    void TntToolButton14Click(); // delete the recipe, or on the favourites entry the favourite
 
 Q_SIGNALS:
     void ML1Click();
@@ -63,6 +60,9 @@ Q_SIGNALS:
     void InEditorladen2Click();
     void favouritesChanged(); // a favourite was removed here; the folder tree must be rebuilt
 
+protected:
+    QList<QByteArray> filteredNames() const override;
+
 private:
-    AppContext &m_context;
+    bool onFavourites() const { return dimensionPosition() >= kFavouritesPosition; }
 };

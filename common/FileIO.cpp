@@ -18,6 +18,15 @@ void writeFileAtomically(const QString &path, QByteArrayView data)
                         .arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
+void writePlainFile(const QString &path, QByteArrayView data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        file.write(data.data(), data.size()) != data.size() || !file.flush())
+        throw Error(QCoreApplication::translate("FileIO", "Could not write the file \"%1\": %2")
+                        .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
 std::optional<QByteArray> readFileIfExists(const QString &path)
 {
     QFile file(path);

@@ -41,7 +41,8 @@ QByteArray toAnsi(const QString &text)
     out.reserve(text.size());
     for (QChar qc : text) {
         const char16_t c = qc.unicode();
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        // The five undefined bytes decode to C1 controls; they go back to the same bytes.
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF) || (c >= 0x80 && c <= 0x9F && !kHighControls[c - 0x80])) {
             out.append(char(c));
         } else {
             const auto it = encodeTable().constFind(c);

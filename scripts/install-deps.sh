@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-webengine-dev libgl-dev
+  qt6-base-dev qt6-webengine-dev qt6-pdf-dev libgl-dev
   libcurl4-openssl-dev libzip-dev libjpeg62-turbo-dev
   googletest libgtest-dev libbenchmark-dev
   python3 python3-aiosmtpd

@@ -7,13 +7,13 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QHashFunctions>
 #include <QString>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <limits>
-#include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include <sys/file.h>
@@ -27,7 +27,7 @@ const char kPictureExchange[] = "temp2.jpg";
 const char kPagePicture[] = "temp.jpg";
 constexpr qint64 kDataLimit = std::numeric_limits<qint32>::max(); // offsets are 32-bit
 
-QString tr(const char *text, int n = -1) { return QCoreApplication::translate("RecipeStore", text, nullptr, n); }
+QString tr(const char *text) { return QCoreApplication::translate("RecipeStore", text); }
 
 std::optional<qint32> parseNumber(QByteArrayView text)
 {
@@ -54,94 +54,188 @@ std::optional<qint32> parseNumber(QByteArrayView text)
     return qint32(value);
 }
 
-std::string_view view(QByteArrayView bytes) { return {bytes.data(), size_t(bytes.size())}; }
-
 } // namespace
 
-// Lines live in immutable chunks (the loaded file, then one chunk per added record); a record
-// keeps where its 18 lines lie. Names map to the first record of that name, and each record
-// links to the next one of the same name, so every lookup by name is a hash probe.
+// The index bytes stay as read (the loaded file, then blocks of added records that never move, so
+// a line handed out stays valid); a record keeps
+// only where its lines start, 16-bit relative to its first byte. A line's end is found from the next
+// line's start: its break (CR LF, LF, CR or none at the end of the file) is the only CR or LF in it.
+// Names go into an open-addressing table that holds the position of the first record of each name,
+// and every record links to the next one of the same name, so a lookup by name is one probe.
 struct RecipeStore::Impl {
-    struct Record {
-        quint32 id;
-        quint32 chunk;
-        quint32 nextSameName; // id of the next record with this name, or kNone
-        quint32 start[RecordLineCount];
-        quint32 length[RecordLineCount];
-    };
     static constexpr quint32 kNone = std::numeric_limits<quint32>::max();
+    static constexpr int kLoaded = 0;
+    static constexpr qsizetype kBlockSize = 64 * 1024;
+
+    struct Record {
+        quint32 base;                       // first byte in its chunk
+        quint32 next;                       // position of the next record with this name, or kNone
+        quint16 start[RecordLineCount + 1]; // relative line starts; the last is the record's end
+        quint16 chunk;
+        bool wide; // a record longer than 64 KiB: starts[0..1] hold its entry in wideStarts
+    };
 
     QString dataDir;
-    std::vector<QByteArray> chunks;
-    std::vector<Record> records; // index order; ids ascend along it
-    std::unordered_map<std::string_view, quint32> firstByName;
-    quint32 nextId = 0;
+    std::vector<QByteArray> chunks{QByteArray()};
+    std::vector<Record> records; // index order
+    std::vector<std::array<quint32, RecordLineCount + 1>> wideStarts;
+    std::vector<quint32> table; // position + 1 of the first record of a name; 0 is free
+    qsizetype names = 0;
     bool indexFileCanonical = true; // the file on disk is exactly what a rewrite would write
     QString damageReport;
     QFile data;
     QList<QByteArray> deleted;
+    std::vector<std::pair<int, std::function<void(const StoreChange &)>>> listeners;
+    int nextListener = 0;
 
     QString path(const char *name) const { return dataDir + QLatin1String(name); }
 
+    void notify(StoreChange::Kind kind, int record) const
+    {
+        const StoreChange change{kind, record};
+        for (const auto &entry : listeners)
+            entry.second(change);
+    }
+
+    quint32 startOf(const Record &r, int field) const
+    {
+        if (r.wide)
+            return r.base + wideStarts[r.start[0] | quint32(r.start[1]) << 16][field];
+        return r.base + r.start[field];
+    }
+
     QByteArrayView lineOf(const Record &r, int field) const
     {
-        return QByteArrayView(chunks[r.chunk].constData() + r.start[field], r.length[field]);
+        const char *text = chunks[r.chunk].constData();
+        const quint32 begin = startOf(r, field);
+        quint32 end = startOf(r, field + 1);
+        if (end > begin && text[end - 1] == '\n')
+            --end;
+        if (end > begin && text[end - 1] == '\r')
+            --end;
+        return QByteArrayView(text + begin, end - begin);
     }
 
-    int positionOf(quint32 id) const
+    QByteArrayView recordBytes(const Record &r) const
     {
-        const auto it = std::lower_bound(records.begin(), records.end(), id,
-                                         [](const Record &r, quint32 wanted) { return r.id < wanted; });
-        return int(it - records.begin());
+        const quint32 begin = startOf(r, 0);
+        return QByteArrayView(chunks[r.chunk].constData() + begin, startOf(r, RecordLineCount) - begin);
     }
 
-    void link(const Record &r)
+    // Fills in where the lines start; `starts` are absolute within the chunk.
+    void place(Record &r, const quint32 *starts)
     {
-        const auto key = view(lineOf(r, FieldName));
-        const auto it = firstByName.find(key);
-        if (it == firstByName.end()) {
-            firstByName.emplace(key, r.id);
+        r.base = starts[0];
+        r.wide = starts[RecordLineCount] - starts[0] > 0xFFFF;
+        if (r.wide) {
+            const quint32 entry = quint32(wideStarts.size());
+            auto &wide = wideStarts.emplace_back();
+            for (int f = 0; f <= RecordLineCount; ++f)
+                wide[f] = starts[f] - starts[0];
+            r.start[0] = quint16(entry & 0xFFFF);
+            r.start[1] = quint16(entry >> 16);
+        } else {
+            for (int f = 0; f <= RecordLineCount; ++f)
+                r.start[f] = quint16(starts[f] - starts[0]);
+        }
+    }
+
+    // --- names
+
+    size_t slotFor(QByteArrayView name) const
+    {
+        const size_t mask = table.size() - 1;
+        size_t s = qHash(name, size_t(0)) & mask;
+        while (table[s] != 0 && lineOf(records[table[s] - 1], FieldName) != name)
+            s = (s + 1) & mask;
+        return s;
+    }
+
+    void growTable(size_t wanted)
+    {
+        size_t size = 16;
+        while (size < wanted * 2)
+            size *= 2;
+        if (size <= table.size())
+            return;
+        std::vector<quint32> old(size, 0);
+        old.swap(table);
+        for (quint32 v : old)
+            if (v != 0)
+                table[slotFor(lineOf(records[v - 1], FieldName))] = v;
+    }
+
+    // Makes record `position` (the last one) reachable by its name.
+    void link(quint32 position)
+    {
+        growTable(size_t(names + 1));
+        const size_t s = slotFor(lineOf(records[position], FieldName));
+        if (table[s] == 0) {
+            table[s] = position + 1;
+            ++names;
             return;
         }
-        Record *last = &records[positionOf(it->second)];
-        while (last->nextSameName != kNone)
-            last = &records[positionOf(last->nextSameName)];
-        last->nextSameName = r.id;
+        quint32 last = table[s] - 1;
+        while (records[last].next != kNone)
+            last = records[last].next;
+        records[last].next = position;
     }
 
-    void unlinkFirst(const Record &r)
+    // Takes the record at `position`, the first of its name, out of the index in memory.
+    void removeFirst(quint32 position)
     {
-        const auto key = view(lineOf(r, FieldName));
-        if (r.nextSameName == kNone) {
-            firstByName.erase(key);
+        const Record removed = records[position];
+        size_t s = slotFor(lineOf(removed, FieldName));
+        if (removed.next != kNone) {
+            table[s] = removed.next + 1;
         } else {
-            // The key must point into a live record's bytes.
-            firstByName.erase(key);
-            const Record &next = records[positionOf(r.nextSameName)];
-            firstByName.emplace(view(lineOf(next, FieldName)), next.id);
-        }
-    }
-
-    QByteArray wholeIndex() const
-    {
-        QByteArray out;
-        qsizetype total = 0;
-        for (const Record &r : records)
-            for (int f = 0; f < RecordLineCount; ++f)
-                total += r.length[f] + 2;
-        out.reserve(total);
-        for (const Record &r : records)
-            for (int f = 0; f < RecordLineCount; ++f) {
-                out += lineOf(r, f);
-                out += "\r\n";
+            // Backward-shift deletion keeps every probe chain unbroken.
+            const size_t mask = table.size() - 1;
+            table[s] = 0;
+            --names;
+            for (size_t i = (s + 1) & mask; table[i] != 0; i = (i + 1) & mask) {
+                const size_t home = qHash(lineOf(records[table[i] - 1], FieldName), size_t(0)) & mask;
+                if (((i - home) & mask) >= ((i - s) & mask)) {
+                    table[s] = table[i];
+                    table[i] = 0;
+                    s = i;
+                }
             }
-        return out;
+        }
+        records.erase(records.begin() + position);
+        for (quint32 &v : table)
+            if (v > position + 1)
+                --v;
+        for (Record &r : records)
+            if (r.next != kNone && r.next > position)
+                --r.next;
     }
 
-    void writeWholeIndex()
+    const Record *first(QByteArrayView name) const
     {
-        writeFileAtomically(path(kIndexFile), wholeIndex());
-        indexFileCanonical = true;
+        if (table.empty())
+            return nullptr;
+        const quint32 v = table[slotFor(name)];
+        return v == 0 ? nullptr : &records[v - 1];
+    }
+
+    // --- files
+
+    QByteArray wholeIndex(qsizetype skip = -1) const
+    {
+        qsizetype total = 0;
+        for (qsizetype i = 0; i < qsizetype(records.size()); ++i)
+            if (i != skip)
+                total += recordBytes(records[i]).size() + RecordLineCount + 2;
+        QByteArray out;
+        out.reserve(total);
+        for (qsizetype i = 0; i < qsizetype(records.size()); ++i)
+            if (i != skip)
+                for (int f = 0; f < RecordLineCount; ++f) {
+                    out += lineOf(records[i], f);
+                    out += "\r\n";
+                }
+        return out;
     }
 
     qint32 number(const Record &r, int field) const
@@ -169,6 +263,11 @@ struct RecipeStore::Impl {
         return bytes;
     }
 
+    QByteArray text(const Record &r, int offsetField, int lengthField) const
+    {
+        return readData(r, number(r, offsetField), number(r, lengthField));
+    }
+
     std::optional<QByteArray> picture(const Record &r) const
     {
         const qint32 offset = number(r, FieldPictureOffset);
@@ -177,18 +276,9 @@ struct RecipeStore::Impl {
         const qint64 length = qint64(number(r, FieldPictureBlocks)) * 256 + number(r, FieldPictureTail);
         return readData(r, offset, length);
     }
-
-    const Record *first(QByteArrayView name) const
-    {
-        const auto it = firstByName.find(view(name));
-        return it == firstByName.end() ? nullptr : &records[positionOf(it->second)];
-    }
 };
 
-RecipeStore::RecipeStore(const QString &dataDir) : d(std::make_unique<Impl>())
-{
-    d->dataDir = dataDir;
-}
+RecipeStore::RecipeStore(const QString &dataDir) : d(std::make_unique<Impl>()) { d->dataDir = dataDir; }
 
 RecipeStore::~RecipeStore() = default;
 
@@ -201,49 +291,61 @@ void RecipeStore::loadIndex()
     const auto bytes = readFileIfExists(d->path(kIndexFile));
     if (!bytes)
         return;
-    d->chunks.push_back(*bytes);
-    const QByteArray &chunk = d->chunks.back();
-    const quint32 chunkIndex = quint32(d->chunks.size() - 1);
+    d->chunks.assign(1, *bytes);
+    d->records.clear();
+    d->wideStarts.clear();
+    d->table.clear();
+    d->names = 0;
+    const QByteArray &chunk = d->chunks[Impl::kLoaded];
 
-    // One pass over the bytes: line boundaries straight into records.
+    // One pass over the bytes: line starts straight into records.
     const char *text = chunk.constData();
     const qsizetype size = chunk.size();
-    Impl::Record current{};
+    if (size > qsizetype(std::numeric_limits<quint32>::max()))
+        throw Error(tr("The recipe index \"%1\" is too large to be read.").arg(d->path(kIndexFile)));
+    quint32 starts[RecordLineCount + 1];
     int field = 0;
     qsizetype pos = 0;
     bool canonical = true;
-    d->records.reserve(size_t(size / 160) + 1);
+    d->records.reserve(size_t(size / 100) + 1);
     while (pos < size) {
+        starts[field] = quint32(pos);
         qsizetype end = pos;
-        while (end < size && text[end] != '\r' && text[end] != '\n')
+        while (end < size &&
+               (static_cast<unsigned char>(text[end]) > '\r' || (text[end] != '\r' && text[end] != '\n')))
             ++end;
-        current.start[field] = quint32(pos);
-        current.length[field] = quint32(end - pos);
         if (end + 1 < size && text[end] == '\r' && text[end + 1] == '\n') {
             pos = end + 2;
         } else {
             canonical = false; // LF alone, CR alone or no break after the last line
-            pos = end + 1;
+            pos = std::min(end + 1, size);
         }
         if (++field == RecordLineCount) {
-            current.id = d->nextId++;
-            current.chunk = chunkIndex;
-            current.nextSameName = Impl::kNone;
-            d->records.push_back(current);
+            starts[RecordLineCount] = quint32(pos);
+            Impl::Record r{};
+            r.chunk = Impl::kLoaded;
+            r.next = Impl::kNone;
+            d->place(r, starts);
+            d->records.push_back(r);
             field = 0;
         }
     }
-    for (const Impl::Record &r : d->records)
-        d->link(r);
+    d->records.shrink_to_fit();
+    d->growTable(d->records.size());
+    for (quint32 p = 0; p < d->records.size(); ++p)
+        d->link(p);
 
     QStringList problems;
     if (field != 0)
-        problems << tr("its last %n line(s) do not make a whole recipe and were left out", field);
+        problems << (field == 1
+                         ? tr("its last line does not make a whole recipe and was left out")
+                         : tr("its last %1 lines do not make a whole recipe and were left out").arg(field));
     QStringList badNumbers;
     for (const Impl::Record &r : d->records)
         for (int f = FieldPreparationOffset; f <= FieldPictureTail; ++f)
+            // Without a picture its block and tail lines are never read.
             if (!parseNumber(d->lineOf(r, f)) &&
-                !(f == FieldPictureTail && parseNumber(d->lineOf(r, FieldPictureOffset)) == -1)) {
+                !(f > FieldPictureOffset && parseNumber(d->lineOf(r, FieldPictureOffset)) == -1)) {
                 badNumbers << QString::fromUtf8(d->lineOf(r, FieldName));
                 break;
             }
@@ -251,19 +353,23 @@ void RecipeStore::loadIndex()
         problems << tr("these recipes have damaged number lines and cannot be opened: %1")
                         .arg(badNumbers.join(QStringLiteral(", ")));
     d->indexFileCanonical = canonical && field == 0;
+    d->notify(StoreChange::Reloaded, -1);
     if (problems.isEmpty())
         return;
 
     // Keep the file as found before anything rewrites it.
-    const QString copy =
-        d->path(kIndexFile) + QStringLiteral(".damaged-") +
-        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString stem = d->path(kIndexFile) + QStringLiteral(".damaged-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString copy = stem;
+    for (int n = 2; QFile::exists(copy); ++n)
+        copy = stem + QLatin1Char('-') + QString::number(n);
     writeFileAtomically(copy, chunk);
     d->indexFileCanonical = false;
-    d->damageReport = tr("The recipe index \"%1\" is damaged: %2. %n complete recipe(s) were loaded. "
-                         "The file as found was kept as \"%3\".",
-                         int(d->records.size()))
+    const int kept = int(d->records.size());
+    d->damageReport = tr("The recipe index \"%1\" is damaged: %2. %3 The file as found was kept as \"%4\".")
                           .arg(QLatin1String(kIndexFile), problems.join(QStringLiteral("; ")),
+                               kept == 1 ? tr("1 complete recipe was loaded.")
+                                         : tr("%1 complete recipes were loaded.").arg(kept),
                                QDir::toNativeSeparators(copy));
 }
 
@@ -308,6 +414,16 @@ void RecipeStore::addRecipe(const NewRecipe &recipe)
 {
     if (!d->data.isOpen())
         throw Error(tr("The recipe data file \"%1\" is not open.").arg(d->path(kDataFile)));
+    // A line break inside a line would shift every record behind it.
+    const std::pair<const QByteArray *, const char *> lineFields[] = {{&recipe.name, "name"},
+                                                                      {&recipe.author, "author"},
+                                                                      {&recipe.dimension, "dimension"},
+                                                                      {&recipe.categories, "categories"},
+                                                                      {&recipe.language, "language"}};
+    for (const auto &[text, what] : lineFields)
+        if (text->contains('\r') || text->contains('\n'))
+            throw Error(tr("The recipe \"%1\" cannot be added: its %2 holds a line break.")
+                            .arg(QString::fromUtf8(recipe.name).simplified(), tr(what)));
     QByteArray picture;
     if (recipe.hasPicture)
         picture = readWholeFile(d->path(kPictureExchange));
@@ -318,19 +434,27 @@ void RecipeStore::addRecipe(const NewRecipe &recipe)
         throw Error(tr("The recipe \"%1\" cannot be added: the recipe data file \"%2\" would grow past 2 GB.")
                         .arg(QString::fromUtf8(recipe.name), QLatin1String(kDataFile)));
 
-    QByteArray appended;
-    appended.reserve(added);
-    appended += recipe.preparation;
-    appended += recipe.ingredients;
-    appended += picture;
-    if (!d->data.seek(start) || d->data.write(appended) != appended.size() || !d->data.flush())
+    // Memory for the record before any file changes: into the last block while it has room (never
+    // reallocating it, so lines handed out stay valid); the numbers and fixed lines take under 200 bytes.
+    const qsizetype recordBound = recipe.name.size() + recipe.author.size() + recipe.dimension.size() +
+                                  recipe.categories.size() + recipe.language.size() + 200;
+    if (d->chunks.size() == 1 || d->chunks.back().size() + recordBound > d->chunks.back().capacity()) {
+        if (d->chunks.size() > std::numeric_limits<quint16>::max())
+            throw Error(tr("Too many recipes were added in this session; restart Saffin to add more."));
+        d->chunks.emplace_back().reserve(std::max(Impl::kBlockSize, recordBound));
+    }
+
+    // Data first, flushed, so that no index line ever points at bytes that are not there.
+    if (!d->data.seek(start) || d->data.write(recipe.preparation) != recipe.preparation.size() ||
+        d->data.write(recipe.ingredients) != recipe.ingredients.size() ||
+        d->data.write(picture) != picture.size() || !d->data.flush())
         throw Error(tr("Could not write to the recipe data file \"%1\": %2")
                         .arg(QLatin1String(kDataFile), d->data.errorString()));
 
     const qint64 ingredientsOffset = start + recipe.preparation.size();
     const qint64 pictureOffset = ingredientsOffset + recipe.ingredients.size();
     auto num = [](qint64 v) { return QByteArray::number(v); };
-    const QList<QByteArray> lines = {
+    const QByteArray lines[RecordLineCount] = {
         recipe.name,
         recipe.author,
         recipe.dimension,
@@ -350,42 +474,48 @@ void RecipeStore::addRecipe(const NewRecipe &recipe)
         "False",
         "False",
     };
-    const QByteArray recordBytes = joinLinesCrLf(lines);
-
-    Impl::Record r{};
-    r.id = d->nextId;
-    r.chunk = quint32(d->chunks.size());
-    r.nextSameName = Impl::kNone;
-    quint32 offset = 0;
-    for (int f = 0; f < RecordLineCount; ++f) {
-        r.start[f] = offset;
-        r.length[f] = quint32(lines[f].size());
-        offset += r.length[f] + 2;
+    QByteArray record;
+    for (const QByteArray &line : lines) {
+        record += line;
+        record += "\r\n";
     }
 
     if (d->indexFileCanonical) {
         // Appending gives the same bytes as a whole rewrite, at a cost that does not grow with the store.
         QFile index(d->path(kIndexFile));
-        if (!index.open(QIODevice::WriteOnly | QIODevice::Append) ||
-            index.write(recordBytes) != recordBytes.size() || !index.flush()) {
+        if (!index.open(QIODevice::WriteOnly | QIODevice::Append))
             throw Error(tr("Could not write the file \"%1\": %2")
                             .arg(QDir::toNativeSeparators(index.fileName()), index.errorString()));
+        const qint64 before = index.size();
+        if (index.write(record) != record.size() || !index.flush()) {
+            const QString reason = index.errorString();
+            // Take back a partial record; should that fail too, the next change rewrites the file whole.
+            index.resize(before);
+            d->indexFileCanonical = false;
+            throw Error(tr("Could not write the file \"%1\": %2")
+                            .arg(QDir::toNativeSeparators(index.fileName()), reason));
         }
-        d->chunks.push_back(recordBytes);
-        d->records.push_back(r);
     } else {
-        d->chunks.push_back(recordBytes);
-        d->records.push_back(r);
-        try {
-            d->writeWholeIndex();
-        } catch (...) {
-            d->records.pop_back();
-            d->chunks.pop_back();
-            throw;
-        }
+        writeFileAtomically(d->path(kIndexFile), d->wholeIndex() + record);
+        d->indexFileCanonical = true;
     }
-    ++d->nextId;
-    d->link(d->records.back());
+
+    QByteArray &chunk = d->chunks.back();
+    quint32 starts[RecordLineCount + 1];
+    quint32 at = quint32(chunk.size());
+    for (int f = 0; f < RecordLineCount; ++f) {
+        starts[f] = at;
+        at += quint32(lines[f].size() + 2);
+    }
+    starts[RecordLineCount] = at;
+    chunk += record;
+    Impl::Record r{};
+    r.chunk = quint16(d->chunks.size() - 1);
+    r.next = Impl::kNone;
+    d->place(r, starts);
+    d->records.push_back(r);
+    d->link(quint32(d->records.size() - 1));
+    d->notify(StoreChange::Added, int(d->records.size()) - 1);
 }
 
 std::optional<QByteArray> RecipeStore::readIngredients(QByteArrayView name) const
@@ -393,7 +523,7 @@ std::optional<QByteArray> RecipeStore::readIngredients(QByteArrayView name) cons
     const Impl::Record *r = d->first(name);
     if (!r)
         return std::nullopt;
-    return d->readData(*r, d->number(*r, FieldIngredientsOffset), d->number(*r, FieldIngredientsLength));
+    return d->text(*r, FieldIngredientsOffset, FieldIngredientsLength);
 }
 
 std::optional<QByteArray> RecipeStore::readAuthor(QByteArrayView name) const
@@ -415,8 +545,8 @@ std::optional<StoredRecipe> RecipeStore::readRecipe(QByteArrayView name)
         writeFileAtomically(d->path(kPictureExchange), *picture);
         out.hasPicture = true;
     }
-    out.preparation = d->readData(*r, d->number(*r, FieldPreparationOffset), d->number(*r, FieldPreparationLength));
-    out.ingredients = d->readData(*r, d->number(*r, FieldIngredientsOffset), d->number(*r, FieldIngredientsLength));
+    out.preparation = d->text(*r, FieldPreparationOffset, FieldPreparationLength);
+    out.ingredients = d->text(*r, FieldIngredientsOffset, FieldIngredientsLength);
     out.name = d->lineOf(*r, FieldName).toByteArray();
     out.author = d->lineOf(*r, FieldAuthor).toByteArray();
     out.dimension = d->lineOf(*r, FieldDimension).toByteArray();
@@ -430,40 +560,29 @@ bool RecipeStore::deleteRecipe(QByteArrayView name)
     const Impl::Record *r = d->first(name);
     if (!r)
         return false;
-    const QByteArray ownName = name.toByteArray();
+    const quint32 position = quint32(r - d->records.data());
 
     QList<QByteArray> deleted = d->deleted;
-    deleted.append(ownName);
+    deleted.append(name.toByteArray());
     writeFileAtomically(d->path(kDeletedFile), joinLinesCrLf(deleted));
     d->deleted = deleted;
 
-    const int position = int(r - d->records.data());
-    const Impl::Record removed = *r;
-    d->unlinkFirst(removed);
-    d->records.erase(d->records.begin() + position);
-    try {
-        d->writeWholeIndex();
-    } catch (...) {
-        // Keep memory and file telling the same story.
-        d->records.insert(d->records.begin() + position, removed);
-        if (removed.nextSameName != Impl::kNone)
-            d->firstByName.erase(view(ownName));
-        d->firstByName[view(d->lineOf(d->records[position], FieldName))] = removed.id;
-        throw;
-    }
+    // The file first: memory changes only once it tells the same story.
+    writeFileAtomically(d->path(kIndexFile), d->wholeIndex(position));
+    d->indexFileCanonical = true;
+    d->removeFirst(position);
+    d->notify(StoreChange::Removed, int(position));
     return true;
 }
 
 QByteArray RecipeStore::preparationOf(int record) const
 {
-    const Impl::Record &r = d->records[record];
-    return d->readData(r, d->number(r, FieldPreparationOffset), d->number(r, FieldPreparationLength));
+    return d->text(d->records[record], FieldPreparationOffset, FieldPreparationLength);
 }
 
 QByteArray RecipeStore::ingredientsOf(int record) const
 {
-    const Impl::Record &r = d->records[record];
-    return d->readData(r, d->number(r, FieldIngredientsOffset), d->number(r, FieldIngredientsLength));
+    return d->text(d->records[record], FieldIngredientsOffset, FieldIngredientsLength);
 }
 
 std::optional<QByteArray> RecipeStore::pictureOf(int record) const { return d->picture(d->records[record]); }
@@ -482,4 +601,15 @@ void RecipeStore::clearDeletedNames()
 {
     writeFileAtomically(d->path(kDeletedFile), QByteArray());
     d->deleted.clear();
+}
+
+int RecipeStore::addChangeListener(std::function<void(const StoreChange &)> listener)
+{
+    d->listeners.emplace_back(d->nextListener, std::move(listener));
+    return d->nextListener++;
+}
+
+void RecipeStore::removeChangeListener(int id)
+{
+    std::erase_if(d->listeners, [id](const auto &entry) { return entry.first == id; });
 }

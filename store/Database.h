@@ -6,6 +6,7 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,13 @@ struct StoredRecipe {
     QByteArray preparation, ingredients;
     bool hasPicture = false;
     QByteArray name, author, dimension, categories, language;
+};
+
+// What changed in the index, for those who keep something derived from it.
+struct StoreChange {
+    enum Kind { Reloaded, Added, Removed };
+    Kind kind;
+    int record; // the added record (the last one) or the position the removed one had; -1 for Reloaded
 };
 
 // Raised when another running copy holds "Rezepte.dat".
@@ -93,6 +101,10 @@ public:
     const QList<QByteArray> &deletedNames() const;
     bool isDeleted(QByteArrayView name) const; // ignores letter case
     void clearDeletedNames();
+
+    // Called after every change of the index, in the order of registration.
+    int addChangeListener(std::function<void(const StoreChange &)> listener);
+    void removeChangeListener(int id);
 
 private:
     struct Impl;

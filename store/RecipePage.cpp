@@ -35,7 +35,9 @@ QByteArray RenderRecipePage(QByteArrayView name, QByteArrayView author, QByteArr
     return joinLinesCrLf(lines);
 }
 
-RecipeDisplay::RecipeDisplay(RecipeStore &store, const LanguageTexts &texts) : m_store(store), m_texts(texts) {}
+RecipeDisplay::RecipeDisplay(RecipeStore &store, const LanguageTexts &texts) : m_store(store), m_texts(texts)
+{
+}
 
 void RecipeDisplay::setViews(HtmlView *catalogue, HtmlView *own, HtmlView *folders)
 {
@@ -55,7 +57,7 @@ std::optional<int> RecipeDisplay::ShowRecipe(QByteArrayView name, int mode)
     removeFileIfExists(dir + QStringLiteral("temp.jpg"));
     const auto picture = m_store.pictureOf(*record);
     if (picture)
-        writeFileAtomically(dir + QStringLiteral("temp.jpg"), *picture);
+        writePlainFile(dir + QStringLiteral("temp.jpg"), *picture);
     const QByteArray preparation = m_store.preparationOf(*record);
     const QByteArray ingredients = m_store.ingredientsOf(*record);
     const QByteArray author = m_store.line(*record, FieldAuthor).toByteArray();
@@ -63,21 +65,16 @@ std::optional<int> RecipeDisplay::ShowRecipe(QByteArrayView name, int mode)
         m_shownAuthor = author;
     else if (mode == OwnView)
         m_shownOwnAuthor = author;
-    const QByteArrayView dimensionLine = m_store.line(*record, FieldDimension);
-    bool ok = false;
-    const int dimension = dimensionLine.toByteArray().toInt(&ok);
-    if (!ok)
-        throw Error(QStringLiteral("The recipe \"%1\" has no valid category dimension.")
-                        .arg(QString::fromUtf8(name)));
+    const int dimension = m_store.numberField(*record, FieldDimension);
 
     // A failed page leaves the view as it was; the caller still gets the dimension.
     try {
         if (m_views[CatalogueView])
             m_views[CatalogueView]->Navigate(QStringLiteral("about:blank"));
         const RecipePageFont font = m_font ? m_font() : RecipePageFont{};
-        writeFileAtomically(dir + QStringLiteral("Rezept.htm"),
-                            RenderRecipePage(m_store.line(*record, FieldName), author, preparation,
-                                             picture.has_value(), ingredients, font, m_texts));
+        writePlainFile(dir + QStringLiteral("Rezept.htm"),
+                       RenderRecipePage(m_store.line(*record, FieldName), author, preparation,
+                                        picture.has_value(), ingredients, font, m_texts));
         if (mode >= 0 && mode <= 2 && m_views[mode])
             m_views[mode]->Navigate(dir + QStringLiteral("Rezept.htm"));
     } catch (const std::exception &) {

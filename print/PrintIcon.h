@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QIcon>
+
+// The printer picture of the print buttons.
+QIcon printIcon();
