@@ -7,6 +7,7 @@
 #include "tests/support/TempDataDir.h"
 #include "tests/support/TestProgram.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -428,34 +429,47 @@ TEST_F(Editor, CtrlASelectsAllOfAText)
     }
 }
 
+// The row of a recipe list that shows this name, or an invalid index.
+QModelIndex rowOf(QAbstractItemView &list, const QString &name)
+{
+    const QModelIndexList found =
+        list.model()->match(list.model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+    return found.value(0);
+}
+
 TEST_F(Editor, SavingRefreshesTheRecipeLists)
 {
-    auto *own = t->find<QListWidget>(QStringLiteral("TntListBox2"));
-    if (!own)
+    auto *own = t->find<QAbstractItemView>(QStringLiteral("TntListBox2"));
+    if (!own || !own->model())
         GTEST_SKIP() << "the own-recipe list is not built yet";
     t->find<QComboBox>(QStringLiteral("TntComboBox4"))->setCurrentIndex(3);
     nameField().setText(QStringLiteral("Neu im Buch"));
     chooseDimension(3);
     saveButton().click();
-    EXPECT_FALSE(own->findItems(QStringLiteral("Neu im Buch"), Qt::MatchExactly).isEmpty());
+    EXPECT_TRUE(rowOf(*own, QStringLiteral("Neu im Buch")).isValid());
 }
 
 TEST_F(Editor, InEditorLadenLoadsTheSelectedRecipeAndShowsTheEditor)
 {
     addStored("Eintopf", "4", QByteArray(21, '1'));
     t->main().RefreshRecipeLists();
-    auto *list = t->find<QListWidget>(QStringLiteral("TntListBox1"));
-    if (!list || list->count() == 0)
+    auto *list = t->find<QAbstractItemView>(QStringLiteral("TntListBox1"));
+    if (!list || !list->model() || list->model()->rowCount() == 0)
         GTEST_SKIP() << "the catalogue list is not built yet";
     auto *catalogue = t->find<CatalogueTab>(QStringLiteral("TntTabSheet1"));
     list->clearSelection();
-    list->setCurrentRow(-1);
+    list->setCurrentIndex(QModelIndex());
     Q_EMIT catalogue->InEditorladen1Click();
     EXPECT_TRUE(nameField().text().isEmpty()) << "nothing selected, nothing loaded";
+    EXPECT_NE(t->main().pageControl()->currentIndex(), 3);
 
-    list->setCurrentItem(list->findItems(QStringLiteral("Eintopf"), Qt::MatchExactly).value(0));
+    const QModelIndex row = rowOf(*list, QStringLiteral("Eintopf"));
+    ASSERT_TRUE(row.isValid());
+    list->setCurrentIndex(row);
+    list->selectionModel()->select(row, QItemSelectionModel::ClearAndSelect);
     Q_EMIT catalogue->InEditorladen1Click();
     EXPECT_EQ(nameField().text(), QStringLiteral("Eintopf"));
+    EXPECT_FALSE(nameField().isEnabled());
     EXPECT_EQ(t->main().pageControl()->currentIndex(), 3);
 }
 
