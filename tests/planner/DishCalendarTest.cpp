@@ -17,7 +17,8 @@
 namespace {
 
 // Answers the date dialog with a day, closed by its button or by its close box.
-TestProgram::DialogHandler chooseDay(QDate day, int outcome = QDialog::Accepted) {
+TestProgram::DialogHandler chooseDay(QDate day, int outcome = QDialog::Accepted)
+{
     return [day, outcome](QDialog &dialog) {
         auto *calendar = dialog.findChild<QCalendarWidget *>(QStringLiteral("TntMonthCalendar1"));
         if (!calendar)
@@ -33,13 +34,15 @@ protected:
     TRumaCalendar &calendar() { return *t.find<TRumaCalendar>(QStringLiteral("RumaCalendar1")); }
     QMenu &menu() { return *t.find<QMenu>(QStringLiteral("TntPopupMenu1")); }
 
-    void plan(const QByteArray &name, QDate day) {
+    void plan(const QByteArray &name, QDate day)
+    {
         t.onNextDialog(chooseDay(day));
         tab().planDish(name);
     }
 
     // Shows the tab so the calendar paints and knows its item height.
-    void showCalendarOf(QDate month) {
+    void showCalendarOf(QDate month)
+    {
         t.main().pageControl()->setCurrentIndex(5);
         calendar().setMonth(QDateTime(month, QTime(0, 0)));
         calendar().grab();
@@ -47,7 +50,8 @@ protected:
         ASSERT_GT(calendar().height(), 300);
     }
 
-    QPoint onDish(QDate day, int k) {
+    QPoint onDish(QDate day, int k)
+    {
         const CalendarGrid grid = calendar().grid();
         for (const CalendarCell &cell : grid.cells())
             if (cell.date == day) {
@@ -64,7 +68,8 @@ protected:
 
 } // namespace
 
-TEST_F(DishCalendar, TheTabHoldsItsControls) {
+TEST_F(DishCalendar, TheTabHoldsItsControls)
+{
     auto *button = t.find<QToolButton>(QStringLiteral("TntToolButton2"));
     ASSERT_NE(button, nullptr);
     EXPECT_FALSE(button->icon().isNull());
@@ -77,7 +82,8 @@ TEST_F(DishCalendar, TheTabHoldsItsControls) {
     EXPECT_EQ(calendar().sundayFontColor(), QColor(244, 128, 0));
 }
 
-TEST_F(DishCalendar, PlanningAppendsTheDishHoweverTheDialogIsClosed) {
+TEST_F(DishCalendar, PlanningAppendsTheDishHoweverTheDialogIsClosed)
+{
     for (int outcome : {int(QDialog::Rejected), int(QDialog::Accepted)}) {
         TempDataDir folder;
         TestProgram p(folder.path());
@@ -87,7 +93,8 @@ TEST_F(DishCalendar, PlanningAppendsTheDishHoweverTheDialogIsClosed) {
     }
 }
 
-TEST_F(DishCalendar, TheChosenDayStaysForTheNextPlanAndFilesAreAppended) {
+TEST_F(DishCalendar, TheChosenDayStaysForTheNextPlanAndFilesAreAppended)
+{
     plan("Suppe", QDate(2024, 3, 7));
     t.onNextDialog([](QDialog &) { return int(QDialog::Rejected); }); // the day is left as it was
     tab().planDish("Kuchen \xC3\xA4");
@@ -95,14 +102,16 @@ TEST_F(DishCalendar, TheChosenDayStaysForTheNextPlanAndFilesAreAppended) {
     EXPECT_EQ(t.dialogsRun(), 2);
 }
 
-TEST_F(DishCalendar, TheMonthButtonShowsTheDialogsMonth) {
+TEST_F(DishCalendar, TheMonthButtonShowsTheDialogsMonth)
+{
     t.onNextDialog(chooseDay(QDate(2023, 10, 17)));
     t.find<QToolButton>(QStringLiteral("TntToolButton2"))->click();
     EXPECT_EQ(calendar().month().date(), QDate(2023, 10, 17));
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST_F(DishCalendar, CalDatIsLoadedAtStartUp) {
+TEST_F(DishCalendar, CalDatIsLoadedAtStartUp)
+{
     TempDataDir folder;
     folder.write("Cal.dat", "45356\nA\n\n45357.5\rB\r\rabc\r\nC\r\n\r\n45358\r\nD");
     TestProgram p(folder.path());
@@ -113,7 +122,8 @@ TEST_F(DishCalendar, CalDatIsLoadedAtStartUp) {
     EXPECT_TRUE(p.messages.isEmpty());
 }
 
-TEST_F(DishCalendar, RightClickOffersToDeleteOnlyOnADish) {
+TEST_F(DishCalendar, RightClickOffersToDeleteOnlyOnADish)
+{
     plan("A", QDate(2024, 3, 5));
     plan("B", QDate(2024, 3, 5));
     plan("C", QDate(2024, 3, 6));
@@ -139,7 +149,8 @@ TEST_F(DishCalendar, RightClickOffersToDeleteOnlyOnADish) {
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST_F(DishCalendar, DeletingTheLastRecordTakesWhatIsThere) {
+TEST_F(DishCalendar, DeletingTheLastRecordTakesWhatIsThere)
+{
     TempDataDir folder;
     folder.write("Cal.dat", "45356\r\nA\r\n\r\n45356\r\nB\r\n");
     TestProgram p(folder.path());
@@ -154,7 +165,8 @@ TEST_F(DishCalendar, DeletingTheLastRecordTakesWhatIsThere) {
     EXPECT_EQ(folder.read("Cal.dat"), QByteArray("45356\r\nA\r\n\r\n"));
 }
 
-TEST_F(DishCalendar, DoubleClickOnADishOpensItsRecipe) {
+TEST_F(DishCalendar, DoubleClickOnADishOpensItsRecipe)
+{
     plan("Suppe", QDate(2024, 3, 5));
     showCalendarOf(QDate(2024, 3, 1));
     QSignalSpy opened(&tab(), &CalendarTab::openRecipeRequested);
@@ -173,7 +185,8 @@ TEST_F(DishCalendar, DoubleClickOnADishOpensItsRecipe) {
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST_F(DishCalendar, AFailedWriteIsReportedAndTheDishStaysPlanned) {
+TEST_F(DishCalendar, AFailedWriteIsReportedAndTheDishStaysPlanned)
+{
     QDir().mkpath(dir.file("Cal.dat")); // a folder where the file should be
     t.onNextDialog(chooseDay(QDate(2024, 3, 5)));
     EXPECT_THROW(tab().planDish("N"), Error);
