@@ -1,5 +1,6 @@
 #include "app/Dizevadi.h"
 #include "planner/CalendarTab.h"
+#include "planner/DatePicker.h"
 #include "planner/RumaCalendar.h"
 #include "tests/support/TempDataDir.h"
 #include "tests/support/TestProgram.h"
@@ -8,6 +9,7 @@
 #include <QCalendarWidget>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -191,4 +193,26 @@ TEST_F(DishCalendar, AFailedWriteIsReportedAndTheDishStaysPlanned)
     t.onNextDialog(chooseDay(QDate(2024, 3, 5)));
     EXPECT_THROW(tab().planDish("N"), Error);
     EXPECT_EQ(calendar().items(), (QList<QByteArray>{"45356", "N", ""}));
+}
+
+TEST_F(DishCalendar, TheDateDialogShowsTodayAndSitsOverTheMainWindow)
+{
+    TForm3 &dialog = t.program().dateDialog();
+    EXPECT_EQ(dialog.size(), QSize(486, 315));
+    EXPECT_EQ(dialog.selectedDate(), QDate(2024, 3, 5));
+    EXPECT_FALSE(dialog.windowTitle().isEmpty());
+    auto *save = dialog.findChild<QPushButton *>(QStringLiteral("TntBitBtn1"));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->geometry(), QRect(13, 4, 68, 26));
+    EXPECT_FALSE(save->text().isEmpty());
+
+    QPoint centre;
+    t.onNextDialog([&centre](QDialog &shown) {
+        centre = shown.geometry().center();
+        shown.findChild<QPushButton *>(QStringLiteral("TntBitBtn1"))->click();
+        return shown.result();
+    });
+    tab().planDish("N");
+    EXPECT_EQ(dialog.result(), int(QDialog::Accepted)); // the button closes the dialog
+    EXPECT_LE((centre - t.main().frameGeometry().center()).manhattanLength(), 2);
 }
