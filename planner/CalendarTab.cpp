@@ -45,7 +45,7 @@ CalendarTab::CalendarTab(AppContext &context, QWidget *parent)
     setObjectName(QStringLiteral("TntTabSheet6"));
 
     auto *toolBar = new QToolBar(this);
-    toolBar->setObjectName(QStringLiteral("TntToolBar2"));
+    toolBar->setObjectName(QStringLiteral("calendarToolBar"));
     toolBar->setIconSize(QSize(24, 24));
     toolBar->setMovable(false);
     TntToolButton2->setObjectName(QStringLiteral("TntToolButton2"));

@@ -46,7 +46,7 @@ ShoppingListTab::ShoppingListTab(AppContext &context, QWidget *parent)
     setObjectName(QStringLiteral("TntTabSheet4"));
 
     auto *toolBar = new QToolBar(this);
-    toolBar->setObjectName(QStringLiteral("TntToolBar1"));
+    toolBar->setObjectName(QStringLiteral("shoppingToolBar"));
     toolBar->setIconSize(QSize(24, 24));
     toolBar->setMovable(false);
     TntToolButton11->setObjectName(QStringLiteral("TntToolButton11"));

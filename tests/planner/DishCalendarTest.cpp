@@ -1,4 +1,5 @@
 #include "app/Dizevadi.h"
+#include "browse/RecipeTabs.h"
 #include "planner/CalendarTab.h"
 #include "planner/DatePicker.h"
 #include "planner/RumaCalendar.h"
@@ -215,4 +216,20 @@ TEST_F(DishCalendar, TheDateDialogShowsTodayAndSitsOverTheMainWindow)
     tab().planDish("N");
     EXPECT_EQ(dialog.result(), int(QDialog::Accepted)); // the button closes the dialog
     EXPECT_LE((centre - t.main().frameGeometry().center()).manhattanLength(), 2);
+}
+
+TEST_F(DishCalendar, WithoutASelectedRecipeTheListButtonsDoNothing)
+{
+    // An empty store lists no recipe, so nothing is selected on either tab.
+    auto *catalogue = t.find<CatalogueTab>(QStringLiteral("TntTabSheet1"));
+    auto *own = t.find<OwnRecipesTab>(QStringLiteral("TntTabSheet8"));
+    ASSERT_TRUE(catalogue && own);
+    emit catalogue->TntButton70Click();
+    emit own->TntToolButton7Click();
+    emit catalogue->TntToolButton3Click();
+    emit own->TntToolButton9Click();
+    EXPECT_EQ(t.dialogsRun(), 0);
+    EXPECT_FALSE(dir.exists("Cal.dat"));
+    EXPECT_FALSE(dir.exists("EList.dat"));
+    EXPECT_TRUE(t.messages.isEmpty());
 }
