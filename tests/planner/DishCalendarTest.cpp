@@ -3,6 +3,8 @@
 #include "planner/CalendarTab.h"
 #include "planner/DatePicker.h"
 #include "planner/RumaCalendar.h"
+#include "store/AppContext.h"
+#include "store/Database.h"
 #include "tests/support/TempDataDir.h"
 #include "tests/support/TestProgram.h"
 
@@ -232,4 +234,30 @@ TEST_F(DishCalendar, WithoutASelectedRecipeTheListButtonsDoNothing)
     EXPECT_FALSE(dir.exists("Cal.dat"));
     EXPECT_FALSE(dir.exists("EList.dat"));
     EXPECT_TRUE(t.messages.isEmpty());
+}
+
+TEST_F(DishCalendar, DoubleClickOnADishShowsItsRecipePage)
+{
+    if (!t.view(QStringLiteral("EmbeddedWB1")))
+        GTEST_SKIP() << "the catalogue tab has no view in this build";
+    NewRecipe recipe;
+    recipe.name = "Suppe";
+    recipe.ingredients = "Wasser";
+    recipe.preparation = "Kochen.";
+    recipe.author = "Me";
+    recipe.dimension = "2";
+    recipe.categories = "10000000";
+    recipe.language = "German";
+    t.program().context().store.addRecipe(recipe);
+    plan("Suppe", QDate(2024, 3, 5));
+    showCalendarOf(QDate(2024, 3, 1));
+    RecordingHtmlView *view = t.view(QStringLiteral("EmbeddedWB1"));
+    const qsizetype before = view->navigations.size();
+
+    QTest::mouseDClick(&calendar(), Qt::LeftButton, {}, onDish(QDate(2024, 3, 5), 1));
+    EXPECT_EQ(t.main().pageControl()->currentIndex(), 0);
+    ASSERT_GT(view->navigations.size(), before);
+    EXPECT_TRUE(view->current().endsWith(QStringLiteral("Rezept.htm"))) << view->current().toStdString();
+    EXPECT_TRUE(dir.read("Rezept.htm").contains("Kochen.")) << "the page of the planned recipe";
+    EXPECT_TRUE(t.messages.isEmpty()) << t.messages.join('\n').toStdString();
 }
