@@ -6,7 +6,8 @@
 namespace {
 
 // A busy month: 5,000 planned dishes spread over March 2024, at the tab's usual size.
-void setUp(TRumaCalendar &calendar, int items) {
+void setUp(TRumaCalendar &calendar, int items)
+{
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     calendar.setFont(font);
@@ -22,7 +23,8 @@ void setUp(TRumaCalendar &calendar, int items) {
     calendar.setItems(lines);
 }
 
-void BM_PaintMonth(benchmark::State &state) {
+void BM_PaintMonth(benchmark::State &state)
+{
     TRumaCalendar calendar;
     setUp(calendar, int(state.range(0)));
     QPixmap target(calendar.size());
@@ -33,7 +35,8 @@ void BM_PaintMonth(benchmark::State &state) {
 }
 BENCHMARK(BM_PaintMonth)->Arg(5000)->Unit(benchmark::kMillisecond);
 
-void BM_HitTest(benchmark::State &state) {
+void BM_HitTest(benchmark::State &state)
+{
     TRumaCalendar calendar;
     setUp(calendar, int(state.range(0)));
     QPixmap target(calendar.size());
@@ -46,7 +49,8 @@ void BM_HitTest(benchmark::State &state) {
 }
 BENCHMARK(BM_HitTest)->Arg(5000)->Unit(benchmark::kMicrosecond);
 
-void BM_SetItems(benchmark::State &state) {
+void BM_SetItems(benchmark::State &state)
+{
     TRumaCalendar calendar;
     setUp(calendar, int(state.range(0)));
     const QList<QByteArray> lines = calendar.items();

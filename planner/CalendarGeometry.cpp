@@ -12,15 +12,18 @@ constexpr double kLastDay = 2958465;
 
 } // namespace
 
-QDate dateFromDayNumber(qint64 day) {
+QDate dateFromDayNumber(qint64 day)
+{
     return kDayZero.addDays(day);
 }
 
-qint64 dayNumberOf(QDate date) {
+qint64 dayNumberOf(QDate date)
+{
     return kDayZero.daysTo(date);
 }
 
-std::optional<qint64> parseDayNumber(QByteArrayView line) {
+std::optional<qint64> parseDayNumber(QByteArrayView line)
+{
     QByteArray text = line.trimmed().toByteArray();
     // A file written where the decimal separator is a comma still counts.
     text.replace(',', '.');
@@ -33,7 +36,8 @@ std::optional<qint64> parseDayNumber(QByteArrayView line) {
 
 CalendarGrid::CalendarGrid(QDate anyDayOfMonth, QSize size)
     : m_rows(anyDayOfMonth.isValid() ? rowsOf(anyDayOfMonth) : 0), m_cellWidth((size.width() - 2) / 7),
-      m_rowHeight(m_rows > 0 ? (size.height() - 2) / m_rows : 0) {
+      m_rowHeight(m_rows > 0 ? (size.height() - 2) / m_rows : 0), m_height(size.height())
+{
     if (m_rows == 0)
         return;
     const QDate first(anyDayOfMonth.year(), anyDayOfMonth.month(), 1);
@@ -51,47 +55,74 @@ CalendarGrid::CalendarGrid(QDate anyDayOfMonth, QSize size)
         }
 }
 
-int CalendarGrid::rowsOf(QDate anyDayOfMonth) {
+int CalendarGrid::rowsOf(QDate anyDayOfMonth)
+{
     const QDate first(anyDayOfMonth.year(), anyDayOfMonth.month(), 1);
     return int(std::ceil((first.dayOfWeek() + first.daysInMonth() - 8) / 7.0)) + 1;
 }
 
-CellEdges CalendarGrid::frame(const CalendarCell &cell) const {
+CellEdges CalendarGrid::frame(const CalendarCell &cell) const
+{
     const int x = cell.column * m_cellWidth, y = cell.row * m_rowHeight;
     return {x + 3, y + 3, x + m_cellWidth + 1, y + m_rowHeight + 1};
 }
 
-CellEdges CalendarGrid::gradient(const CalendarCell &cell) const {
+CellEdges CalendarGrid::gradient(const CalendarCell &cell) const
+{
     const int x = cell.column * m_cellWidth, y = cell.row * m_rowHeight;
     return {x + 4, y + 4, x + m_cellWidth, y + m_rowHeight};
 }
 
-CellEdges CalendarGrid::label(const CalendarCell &cell) const {
+CellEdges CalendarGrid::label(const CalendarCell &cell) const
+{
     const int x = cell.column * m_cellWidth, y = cell.row * m_rowHeight;
     return {x + 7, y + 7, x + m_cellWidth, y + m_rowHeight + 7};
 }
 
-CellEdges CalendarGrid::itemBox(const CalendarCell &cell, int lineHeight, int k) const {
+CellEdges CalendarGrid::itemBox(const CalendarCell &cell, int lineHeight, int k) const
+{
     const int x = cell.column * m_cellWidth, y = cell.row * m_rowHeight;
     return {x + 7, y + 7 + lineHeight * k, x + m_cellWidth - 1, y + 7 + lineHeight * (k + 1)};
 }
 
-CellEdges CalendarGrid::itemText(const CalendarCell &cell, int lineHeight, int k) const {
+CellEdges CalendarGrid::itemText(const CalendarCell &cell, int lineHeight, int k) const
+{
     const int x = cell.column * m_cellWidth, y = cell.row * m_rowHeight;
     return {x + 9, y + 8 + lineHeight * k, x + m_cellWidth - 2, y + 6 + lineHeight * (k + 1)};
 }
 
-CalendarItems::CalendarItems(QList<QByteArray> lines) : m_lines(std::move(lines)) {
+bool CalendarGrid::hidesItemBox(const CalendarCell &cell, const CellEdges &box) const
+{
+    if (box.top >= m_height)
+        return true;
+    if (m_rowHeight <= 0 || box.top < 3)
+        return false;
+    const int row = (box.top - 3) / m_rowHeight;
+    if (row <= cell.row || row >= m_rows)
+        return false;
+    // The cell of that row in the same column holds the day a whole number of weeks later.
+    const QDate below = cell.date.addDays(7 * (row - cell.row));
+    if (below.month() != cell.date.month())
+        return false;
+    const CellEdges frame = this->frame({row, cell.column, below});
+    return box.left >= frame.left && box.right <= frame.right && box.top >= frame.top &&
+           box.bottom <= frame.bottom;
+}
+
+CalendarItems::CalendarItems(QList<QByteArray> lines) : m_lines(std::move(lines))
+{
     for (qsizetype i = 0; i < m_lines.size() - 1; i += 3)
         if (const std::optional<qint64> day = parseDayNumber(m_lines[i]))
             m_byDay[*day].append(int(i));
 }
 
-QList<int> CalendarItems::itemsOn(QDate date) const {
+QList<int> CalendarItems::itemsOn(QDate date) const
+{
     return m_byDay.value(dayNumberOf(date));
 }
 
-CalendarHit hitTest(const CalendarGrid &grid, const CalendarItems &items, int lineHeight, QPoint point) {
+CalendarHit hitTest(const CalendarGrid &grid, const CalendarItems &items, int lineHeight, QPoint point)
+{
     CalendarHit hit;
     for (const CalendarCell &cell : grid.cells()) {
         if (grid.frame(cell).contains(point))
@@ -110,7 +141,8 @@ CalendarHit hitTest(const CalendarGrid &grid, const CalendarItems &items, int li
     return hit;
 }
 
-QString FormatDayLabel(int style, QDate date) {
+QString FormatDayLabel(int style, QDate date)
+{
     const int d = date.day(), m = date.month(), y = date.year();
     switch (style) {
     case 1:
@@ -122,7 +154,8 @@ QString FormatDayLabel(int style, QDate date) {
     }
 }
 
-QList<GradientLine> gradientLines(int extent, const QList<GradientColour> &colours) {
+QList<GradientLine> gradientLines(int extent, const QList<GradientColour> &colours)
+{
     const qsizetype n = colours.size() - 1;
     if (n <= 0)
         throw MathError(QStringLiteral("Es müssen mindestens zwei Farben angegeben werden."));

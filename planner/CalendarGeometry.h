@@ -55,11 +55,15 @@ public:
     // Item k = 1, 2, ... of the cell; lineHeight is the height of an item line.
     CellEdges itemBox(const CalendarCell &cell, int lineHeight, int k) const;
     CellEdges itemText(const CalendarCell &cell, int lineHeight, int k) const;
+    // True when nothing of a box of the cell stays visible: it lies below the control, or
+    // wholly inside the frame of a cell further down, which is painted later.
+    bool hidesItemBox(const CalendarCell &cell, const CellEdges &box) const;
 
 private:
     int m_rows;
     int m_cellWidth;
     int m_rowHeight;
+    int m_height;
     QList<CalendarCell> m_cells;
 };
 

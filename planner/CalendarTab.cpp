@@ -18,7 +18,8 @@ namespace {
 
 const QString kCalendarFile = QStringLiteral("Cal.dat");
 
-void setUpColours(TRumaCalendar &calendar) {
+void setUpColours(TRumaCalendar &calendar)
+{
     calendar.setColor(TRumaCalendar::colourFromPacked(15461355));
     calendar.setTodayFontColor(Qt::black);
     calendar.setSundayFontColor(TRumaCalendar::colourFromPacked(33012));
@@ -39,11 +40,12 @@ void setUpColours(TRumaCalendar &calendar) {
 CalendarTab::CalendarTab(AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context), TntToolButton2(new QToolButton),
       RumaCalendar1(new TRumaCalendar(this)), TntPopupMenu1(new QMenu(this)),
-      Delete1(new QAction(QStringLiteral("Delete"), TntPopupMenu1)) {
+      Delete1(new QAction(QStringLiteral("Delete"), TntPopupMenu1))
+{
     setObjectName(QStringLiteral("TntTabSheet6"));
 
     auto *toolBar = new QToolBar(this);
-    toolBar->setObjectName(QStringLiteral("TntToolBar2"));
+    toolBar->setObjectName(QStringLiteral("calendarToolBar"));
     toolBar->setIconSize(QSize(24, 24));
     toolBar->setMovable(false);
     TntToolButton2->setObjectName(QStringLiteral("TntToolButton2"));
@@ -86,24 +88,29 @@ CalendarTab::CalendarTab(AppContext &context, QWidget *parent)
             });
 }
 
-void CalendarTab::loadItems() {
+void CalendarTab::loadItems()
+{
     if (const std::optional<QByteArray> bytes = readFileIfExists(m_context.dataDir + kCalendarFile))
         RumaCalendar1->setItems(splitLines(*bytes));
 }
 
-void CalendarTab::setMonth(const QDateTime &month) {
+void CalendarTab::setMonth(const QDateTime &month)
+{
     RumaCalendar1->setMonth(month);
 }
 
-void CalendarTab::setDateStyle(int style) {
+void CalendarTab::setDateStyle(int style)
+{
     RumaCalendar1->setDateStyle(style);
 }
 
-void CalendarTab::setDateDialog(TForm3 &dialog) {
+void CalendarTab::setDateDialog(TForm3 &dialog)
+{
     m_dateDialog = &dialog;
 }
 
-QDate CalendarTab::askDate() {
+QDate CalendarTab::askDate()
+{
     if (!m_dateDialog)
         throw Error(QStringLiteral("The date dialog is missing."));
     m_dateDialog->centreOn(*window());
@@ -112,11 +119,13 @@ QDate CalendarTab::askDate() {
     return m_dateDialog->selectedDate();
 }
 
-void CalendarTab::writeItems() {
+void CalendarTab::writeItems()
+{
     writeFileAtomically(m_context.dataDir + kCalendarFile, joinLinesCrLf(RumaCalendar1->items()));
 }
 
-void CalendarTab::planDish(QByteArrayView name) {
+void CalendarTab::planDish(QByteArrayView name)
+{
     const QDate date = askDate();
     QList<QByteArray> items = RumaCalendar1->items();
     items << QByteArray::number(dayNumberOf(date)) << name.toByteArray() << QByteArray();
@@ -124,11 +133,13 @@ void CalendarTab::planDish(QByteArrayView name) {
     writeItems();
 }
 
-void CalendarTab::TntToolButton2Click() {
+void CalendarTab::TntToolButton2Click()
+{
     RumaCalendar1->setMonth(QDateTime(askDate(), QTime(0, 0)));
 }
 
-void CalendarTab::RumaCalendar1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos) {
+void CalendarTab::RumaCalendar1MouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint pos)
+{
     if (button != Qt::RightButton)
         return;
     m_calendarMenuIndex = RumaCalendar1->GetItemAtPos(pos.x(), pos.y());
@@ -136,7 +147,8 @@ void CalendarTab::RumaCalendar1MouseUp(Qt::MouseButton button, Qt::KeyboardModif
         TntPopupMenu1->popup(RumaCalendar1->mapToGlobal(pos));
 }
 
-void CalendarTab::Delete1Click() {
+void CalendarTab::Delete1Click()
+{
     QList<QByteArray> items = RumaCalendar1->items();
     if (m_calendarMenuIndex < 0 || m_calendarMenuIndex >= items.size())
         return;
@@ -145,7 +157,8 @@ void CalendarTab::Delete1Click() {
     writeItems();
 }
 
-void CalendarTab::RumaCalendar1DblCalendar(bool item, QDate, int index) {
+void CalendarTab::RumaCalendar1DblCalendar(bool item, QDate, int index)
+{
     const QList<QByteArray> &items = RumaCalendar1->items();
     if (!item || index < 0 || index + 1 >= items.size())
         return;

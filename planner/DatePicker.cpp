@@ -8,7 +8,8 @@
 #include <QVBoxLayout>
 
 TForm3::TForm3(AppContext &context, QWidget *parent)
-    : QDialog(parent), TntMonthCalendar1(new QCalendarWidget(this)), TntBitBtn1(nullptr), m_context(context) {
+    : QDialog(parent), TntMonthCalendar1(new QCalendarWidget(this)), TntBitBtn1(nullptr), m_context(context)
+{
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("Date"));
     resize(486, 315);
@@ -32,11 +33,13 @@ TForm3::TForm3(AppContext &context, QWidget *parent)
     layout->addWidget(strip);
 }
 
-QDate TForm3::selectedDate() const {
+QDate TForm3::selectedDate() const
+{
     return TntMonthCalendar1->selectedDate();
 }
 
-void TForm3::centreOn(const QWidget &window) {
+void TForm3::centreOn(const QWidget &window)
+{
     const QRect frame = window.frameGeometry();
     move(frame.center() - QPoint(width() / 2, height() / 2));
 }

@@ -5,7 +5,8 @@
 
 namespace {
 
-QPixmap blank() {
+QPixmap blank()
+{
     QPixmap pixmap(24, 24);
     pixmap.fill(Qt::transparent);
     return pixmap;
@@ -13,7 +14,8 @@ QPixmap blank() {
 
 } // namespace
 
-QIcon calendarIcon() {
+QIcon calendarIcon()
+{
     QPixmap pixmap = blank();
     QPainter p(&pixmap);
     p.setPen(QColor(64, 64, 64));
@@ -32,7 +34,8 @@ QIcon calendarIcon() {
     return QIcon(pixmap);
 }
 
-QIcon printerIcon() {
+QIcon printerIcon()
+{
     QPixmap pixmap = blank();
     QPainter p(&pixmap);
     p.setPen(QColor(64, 64, 64));

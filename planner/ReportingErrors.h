@@ -7,7 +7,8 @@
 
 // Runs one handler of this folder's controls as the program's error report does: an error that
 // escapes it becomes a message box with its text, and the program goes on.
-template <typename Handler> void reportingErrors(const Platform &platform, Handler &&handler) {
+template <typename Handler> void reportingErrors(const Platform &platform, Handler &&handler)
+{
     try {
         handler();
     } catch (const Error &error) {

@@ -6,45 +6,54 @@
 #include <QPixmap>
 
 TRumaCalendar::TRumaCalendar(QWidget *parent)
-    : QWidget(parent), m_month(m_now()), m_color(palette().color(QPalette::Button)) {
+    : QWidget(parent), m_month(m_now()), m_color(palette().color(QPalette::Button))
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TRumaCalendar::setItems(QList<QByteArray> items) {
+void TRumaCalendar::setItems(QList<QByteArray> items)
+{
     m_items = CalendarItems(std::move(items));
     update();
 }
 
-void TRumaCalendar::setMonth(const QDateTime &month) {
+void TRumaCalendar::setMonth(const QDateTime &month)
+{
     m_month = month;
     update();
 }
 
-QColor TRumaCalendar::colourFromPacked(quint32 packed) {
+QColor TRumaCalendar::colourFromPacked(quint32 packed)
+{
     return QColor(int(packed & 0xFF), int((packed >> 8) & 0xFF), int((packed >> 16) & 0xFF));
 }
 
-void TRumaCalendar::setColour(QColor &member, const QColor &value) {
+void TRumaCalendar::setColour(QColor &member, const QColor &value)
+{
     member = value;
     update();
 }
 
-CalendarGrid TRumaCalendar::grid() const {
+CalendarGrid TRumaCalendar::grid() const
+{
     return CalendarGrid(m_month.date(), size());
 }
 
-int TRumaCalendar::GetItemAtPos(int x, int y) const {
+int TRumaCalendar::GetItemAtPos(int x, int y) const
+{
     const CalendarHit hit = hitTest(grid(), m_items, lineHeight(), QPoint(x, y));
     return hit.kind == CalendarHit::Item ? hit.index : -1;
 }
 
-double TRumaCalendar::GetDayAtPos(int x, int y) const {
+double TRumaCalendar::GetDayAtPos(int x, int y) const
+{
     const CalendarHit hit = hitTest(grid(), m_items, lineHeight(), QPoint(x, y));
     return hit.kind == CalendarHit::None ? -1.0 : double(dayNumberOf(hit.date));
 }
 
 void TRumaCalendar::DrawGradient(QPainter &painter, const QRect &rect, bool verticalLines,
-                                 const QList<QColor> &colours) {
+                                 const QList<QColor> &colours)
+{
     QList<GradientColour> channels;
     channels.reserve(colours.size());
     for (const QColor &c : colours)
@@ -60,12 +69,14 @@ void TRumaCalendar::DrawGradient(QPainter &painter, const QRect &rect, bool vert
     }
 }
 
-int TRumaCalendar::fontHeight() const {
+int TRumaCalendar::fontHeight() const
+{
     const int pixels = font().pixelSize();
     return pixels > 0 ? pixels : QFontInfo(font()).pixelSize();
 }
 
-void TRumaCalendar::paintEvent(QPaintEvent *) {
+void TRumaCalendar::paintEvent(QPaintEvent *)
+{
     // The month is drawn off-screen and copied in one go, so the grid never flickers.
     const qreal ratio = devicePixelRatioF();
     QPixmap buffer(size() * ratio);
@@ -77,7 +88,8 @@ void TRumaCalendar::paintEvent(QPaintEvent *) {
     QPainter(this).drawPixmap(0, 0, buffer);
 }
 
-void TRumaCalendar::drawPanelFrame(QPainter &painter) {
+void TRumaCalendar::drawPanelFrame(QPainter &painter)
+{
     const int w = width(), h = height();
     painter.fillRect(rect(), m_color);
     const QColor light = palette().color(QPalette::Light), dark = palette().color(QPalette::Dark);
@@ -87,7 +99,8 @@ void TRumaCalendar::drawPanelFrame(QPainter &painter) {
     painter.fillRect(QRect(w - 1, 0, 1, h), dark);
 }
 
-void TRumaCalendar::drawText(QPainter &painter, const CellEdges &edges, const QString &text) {
+void TRumaCalendar::drawText(QPainter &painter, const CellEdges &edges, const QString &text)
+{
     int align = Qt::AlignLeft;
     if (m_textAlignment == Alignment::Right)
         align = Qt::AlignRight;
@@ -96,7 +109,8 @@ void TRumaCalendar::drawText(QPainter &painter, const CellEdges &edges, const QS
     painter.drawText(edges.toRect(), align | Qt::AlignTop | Qt::TextSingleLine | Qt::TextExpandTabs, text);
 }
 
-void TRumaCalendar::paintMonth(QPainter &painter) {
+void TRumaCalendar::paintMonth(QPainter &painter)
+{
     drawPanelFrame(painter);
     const CalendarGrid cells = grid();
     const QDate today = m_now().date();
@@ -139,6 +153,8 @@ void TRumaCalendar::paintMonth(QPainter &painter) {
             const CellEdges box = cells.itemBox(cell, lineHeight(), int(k));
             if (box.top >= height)
                 break; // the rest runs on below the control
+            if (cells.hidesItemBox(cell, box))
+                continue; // a cell painted later covers it whole
             painter.fillRect(box.toRect(), m_item);
             painter.setPen(m_itemMargin);
             painter.drawRect(box.toRect().adjusted(0, 0, -1, -1));
@@ -149,7 +165,8 @@ void TRumaCalendar::paintMonth(QPainter &painter) {
     }
 }
 
-void TRumaCalendar::pressAt(QPoint point) {
+void TRumaCalendar::pressAt(QPoint point)
+{
     const CalendarHit hit = hitTest(grid(), m_items, lineHeight(), point);
     if (hit.kind == CalendarHit::None)
         return; // a press beside every cell keeps the last hit
@@ -158,13 +175,15 @@ void TRumaCalendar::pressAt(QPoint point) {
     m_hitIndex = hit.index;
 }
 
-void TRumaCalendar::mousePressEvent(QMouseEvent *event) {
+void TRumaCalendar::mousePressEvent(QMouseEvent *event)
+{
     pressAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton)
         m_leftPressed = true;
 }
 
-void TRumaCalendar::mouseReleaseEvent(QMouseEvent *event) {
+void TRumaCalendar::mouseReleaseEvent(QMouseEvent *event)
+{
     const QPoint pos = event->position().toPoint();
     const bool clicked = event->button() == Qt::LeftButton && m_leftPressed && rect().contains(pos);
     if (event->button() == Qt::LeftButton)
@@ -174,7 +193,8 @@ void TRumaCalendar::mouseReleaseEvent(QMouseEvent *event) {
     emit OnMouseUp(event->button(), event->modifiers(), pos);
 }
 
-void TRumaCalendar::mouseDoubleClickEvent(QMouseEvent *event) {
+void TRumaCalendar::mouseDoubleClickEvent(QMouseEvent *event)
+{
     // The second press is hit-tested like any other before the double click is reported.
     pressAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && m_hitKind != -1)

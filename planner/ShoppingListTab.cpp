@@ -22,14 +22,16 @@ const QString kListFile = QStringLiteral("EList.dat");
 const QString kPrintFile = QStringLiteral("Print.html");
 
 // The field keeps its lines apart with '\n' (and U+2028 after Shift+Enter); files use CR LF.
-QString withFieldBreaks(QString text) {
+QString withFieldBreaks(QString text)
+{
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');
     text.replace(QChar(QChar::LineSeparator), u'\n');
     return text;
 }
 
-QString withCrLf(const QString &fieldText) {
+QString withCrLf(const QString &fieldText)
+{
     QString text = withFieldBreaks(fieldText);
     text.replace(u'\n', QStringLiteral("\r\n"));
     return text;
@@ -39,11 +41,12 @@ QString withCrLf(const QString &fieldText) {
 
 ShoppingListTab::ShoppingListTab(AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context), TntToolButton11(new QToolButton),
-      TntMemo3(new QPlainTextEdit(this)) {
+      TntMemo3(new QPlainTextEdit(this))
+{
     setObjectName(QStringLiteral("TntTabSheet4"));
 
     auto *toolBar = new QToolBar(this);
-    toolBar->setObjectName(QStringLiteral("TntToolBar1"));
+    toolBar->setObjectName(QStringLiteral("shoppingToolBar"));
     toolBar->setIconSize(QSize(24, 24));
     toolBar->setMovable(false);
     TntToolButton11->setObjectName(QStringLiteral("TntToolButton11"));
@@ -74,7 +77,8 @@ ShoppingListTab::ShoppingListTab(AppContext &context, QWidget *parent)
             [this, &platform] { reportingErrors(platform, [this] { TntToolButton11Click(); }); });
 }
 
-void ShoppingListTab::loadList() {
+void ShoppingListTab::loadList()
+{
     const std::optional<QByteArray> bytes = readFileIfExists(m_context.dataDir + kListFile);
     if (!bytes)
         return;
@@ -82,16 +86,19 @@ void ShoppingListTab::loadList() {
     TntMemo3->setPlainText(withFieldBreaks(decodeWithByteOrderMark(*bytes)));
 }
 
-void ShoppingListTab::TntMemo3Change() {
+void ShoppingListTab::TntMemo3Change()
+{
     writeFileAtomically(m_context.dataDir + kListFile,
                         encodeUtf16LeWithMark(withCrLf(TntMemo3->toPlainText())));
 }
 
-void ShoppingListTab::appendRecipe(QByteArrayView name) {
+void ShoppingListTab::appendRecipe(QByteArrayView name)
+{
     AppendToShoppingList(name, m_context.store.readIngredients(name).value_or(QByteArray()));
 }
 
-void ShoppingListTab::AppendToShoppingList(QByteArrayView name, QByteArrayView ingredients) {
+void ShoppingListTab::AppendToShoppingList(QByteArrayView name, QByteArrayView ingredients)
+{
     QStringList lines = {QStringLiteral("--------"), QString(), QString::fromUtf8(name), QString()};
     for (const QByteArray &line : splitLines(ingredients))
         lines.append(QString::fromUtf8(line));
@@ -113,7 +120,8 @@ void ShoppingListTab::AppendToShoppingList(QByteArrayView name, QByteArrayView i
     TntMemo3Change();
 }
 
-void ShoppingListTab::TntToolButton11Click() {
+void ShoppingListTab::TntToolButton11Click()
+{
     QList<QByteArray> page = {QByteArrayLiteral(
         "<HTML><HEAD><META http-equiv=Content-Type content=\"text/html; charset=utf-8\"></HEAD>")};
     for (const QString &line : splitTextLines(TntMemo3->toPlainText()))
@@ -124,7 +132,8 @@ void ShoppingListTab::TntToolButton11Click() {
     emit printRequested(path);
 }
 
-bool ShoppingListTab::eventFilter(QObject *watched, QEvent *event) {
+bool ShoppingListTab::eventFilter(QObject *watched, QEvent *event)
+{
     // TntMemo3KeyUp: Ctrl+A selects the whole list.
     if (watched == TntMemo3 && event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);

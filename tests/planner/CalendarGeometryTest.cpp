@@ -6,7 +6,8 @@ namespace {
 
 const QSize kSize(875, 397);
 
-CalendarCell cellAt(const CalendarGrid &grid, QDate date) {
+CalendarCell cellAt(const CalendarGrid &grid, QDate date)
+{
     for (const CalendarCell &cell : grid.cells())
         if (cell.date == date)
             return cell;
@@ -16,7 +17,8 @@ CalendarCell cellAt(const CalendarGrid &grid, QDate date) {
 
 } // namespace
 
-TEST(CalendarGrid, RowsAndCellsOfAMonth) {
+TEST(CalendarGrid, RowsAndCellsOfAMonth)
+{
     EXPECT_EQ(CalendarGrid::rowsOf(QDate(2021, 2, 14)), 4); // Monday start, 28 days
     EXPECT_EQ(CalendarGrid::rowsOf(QDate(2024, 3, 5)), 5);
 
@@ -37,7 +39,8 @@ TEST(CalendarGrid, RowsAndCellsOfAMonth) {
     EXPECT_EQ(february.cells().last().column, 6);
 }
 
-TEST(CalendarGrid, RectanglesAt875By397WithSixRows) {
+TEST(CalendarGrid, RectanglesAt875By397WithSixRows)
+{
     const CalendarGrid grid(QDate(2023, 10, 1), kSize);
     EXPECT_EQ(grid.cellWidth(), 124);
     EXPECT_EQ(grid.rowHeight(), 65);
@@ -54,13 +57,15 @@ TEST(CalendarGrid, RectanglesAt875By397WithSixRows) {
     EXPECT_EQ(grid.itemText(secondRow, lineHeight, 1), (CellEdges{133, 65 + 23, 246, 65 + 36}));
 }
 
-TEST(CalendarGrid, InvalidMonthHasNoCells) {
+TEST(CalendarGrid, InvalidMonthHasNoCells)
+{
     const CalendarGrid grid(QDate(), kSize);
     EXPECT_EQ(grid.rows(), 0);
     EXPECT_TRUE(grid.cells().isEmpty());
 }
 
-TEST(CalendarDates, DayLabelsInTheThreeStyles) {
+TEST(CalendarDates, DayLabelsInTheThreeStyles)
+{
     const QDate date(2024, 3, 5);
     EXPECT_EQ(FormatDayLabel(1, date), QStringLiteral("05.03.2024"));
     EXPECT_EQ(FormatDayLabel(2, date), QStringLiteral("2024.03.05"));
@@ -68,7 +73,8 @@ TEST(CalendarDates, DayLabelsInTheThreeStyles) {
     EXPECT_EQ(FormatDayLabel(7, QDate(2023, 12, 24)), QStringLiteral("12.24.2023"));
 }
 
-TEST(CalendarDates, DateLinesTakeTheirWholeDay) {
+TEST(CalendarDates, DateLinesTakeTheirWholeDay)
+{
     const struct {
         const char *line;
         std::optional<qint64> day;
@@ -91,7 +97,8 @@ TEST(CalendarDates, DateLinesTakeTheirWholeDay) {
     EXPECT_EQ(dateFromDayNumber(0), QDate(1899, 12, 30));
 }
 
-TEST(CalendarItems, RecordsAreReadInThrees) {
+TEST(CalendarItems, RecordsAreReadInThrees)
+{
     const QDate fifth(2024, 3, 5), sixth(2024, 3, 6);
     // The last record lacks its spare line: it still counts.
     EXPECT_EQ(CalendarItems({"45356", "A", "", "45356.75", "B"}).itemsOn(fifth), (QList<int>{0, 3}));
@@ -104,7 +111,8 @@ TEST(CalendarItems, RecordsAreReadInThrees) {
     EXPECT_TRUE(CalendarItems().itemsOn(fifth).isEmpty());
 }
 
-TEST(CalendarHitTest, DaysItemsAndGaps) {
+TEST(CalendarHitTest, DaysItemsAndGaps)
+{
     const CalendarGrid grid(QDate(2024, 3, 1), kSize); // 5 rows: rh 79
     const CalendarItems items({"45356", "A", "", "45356", "B", "", "45358", "C", ""});
     const CalendarCell fifth = cellAt(grid, QDate(2024, 3, 5));
@@ -131,7 +139,8 @@ TEST(CalendarHitTest, DaysItemsAndGaps) {
     EXPECT_EQ(hitTest(grid, items, lh, QPoint(1, 1)).kind, CalendarHit::None);
 }
 
-TEST(CalendarHitTest, TheCellPaintedLastWins) {
+TEST(CalendarHitTest, TheCellPaintedLastWins)
+{
     const CalendarGrid grid(QDate(2024, 3, 1), kSize);
     QList<QByteArray> lines;
     for (int i = 0; i < 8; ++i)
@@ -156,7 +165,8 @@ TEST(CalendarHitTest, TheCellPaintedLastWins) {
     EXPECT_EQ(hit.date, QDate(2024, 3, 12));
 }
 
-TEST(CalendarGradient, LinesThroughTheColours) {
+TEST(CalendarGradient, LinesThroughTheColours)
+{
     const GradientColour black{0, 0, 0}, white{255, 255, 255}, red{255, 0, 0};
     const QList<GradientLine> two = gradientLines(10, {black, white});
     ASSERT_EQ(two.size(), 10);
@@ -183,7 +193,8 @@ TEST(CalendarGradient, LinesThroughTheColours) {
     EXPECT_TRUE(gradientLines(0, {black, white}).isEmpty());
 }
 
-TEST(CalendarGradient, FewerThanTwoColoursIsAMathsError) {
+TEST(CalendarGradient, FewerThanTwoColoursIsAMathsError)
+{
     for (const QList<GradientColour> &colours : {QList<GradientColour>{}, QList<GradientColour>{{1, 2, 3}}}) {
         try {
             gradientLines(10, colours);
@@ -192,4 +203,22 @@ TEST(CalendarGradient, FewerThanTwoColoursIsAMathsError) {
             EXPECT_EQ(error.text(), QStringLiteral("Es müssen mindestens zwei Farben angegeben werden."));
         }
     }
+}
+
+TEST(CalendarGrid, BoxesCoveredByALaterCellOrBelowTheControlAreHidden)
+{
+    const CalendarGrid grid(QDate(2024, 3, 1), kSize); // rows 79 high
+    const int lh = 15;
+    const CalendarCell fifth = cellAt(grid, QDate(2024, 3, 5));
+    EXPECT_FALSE(grid.hidesItemBox(fifth, grid.itemBox(fifth, lh, 1)));
+    EXPECT_FALSE(grid.hidesItemBox(fifth, grid.itemBox(fifth, lh, 4))); // reaches into the gap
+    EXPECT_TRUE(grid.hidesItemBox(fifth, grid.itemBox(fifth, lh, 5)));  // inside 12 March
+    EXPECT_TRUE(grid.hidesItemBox(fifth, grid.itemBox(fifth, lh, 9)));
+    EXPECT_FALSE(grid.hidesItemBox(fifth, grid.itemBox(fifth, lh, 10))); // over the next gap
+    // Below 24 April there is no cell: its boxes stay visible down to the control's edge.
+    const CalendarGrid april(QDate(2024, 4, 1), kSize);
+    const CalendarCell late = cellAt(april, QDate(2024, 4, 24));
+    EXPECT_FALSE(april.hidesItemBox(late, april.itemBox(late, lh, 6)));
+    EXPECT_FALSE(april.hidesItemBox(late, april.itemBox(late, lh, 10)));
+    EXPECT_TRUE(april.hidesItemBox(late, april.itemBox(late, lh, 11))); // below the control
 }

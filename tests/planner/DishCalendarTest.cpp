@@ -1,6 +1,10 @@
 #include "app/Dizevadi.h"
+#include "browse/RecipeTabs.h"
 #include "planner/CalendarTab.h"
+#include "planner/DatePicker.h"
 #include "planner/RumaCalendar.h"
+#include "store/AppContext.h"
+#include "store/Database.h"
 #include "tests/support/TempDataDir.h"
 #include "tests/support/TestProgram.h"
 
@@ -8,6 +12,7 @@
 #include <QCalendarWidget>
 #include <QDir>
 #include <QMenu>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -17,7 +22,8 @@
 namespace {
 
 // Answers the date dialog with a day, closed by its button or by its close box.
-TestProgram::DialogHandler chooseDay(QDate day, int outcome = QDialog::Accepted) {
+TestProgram::DialogHandler chooseDay(QDate day, int outcome = QDialog::Accepted)
+{
     return [day, outcome](QDialog &dialog) {
         auto *calendar = dialog.findChild<QCalendarWidget *>(QStringLiteral("TntMonthCalendar1"));
         if (!calendar)
@@ -33,13 +39,15 @@ protected:
     TRumaCalendar &calendar() { return *t.find<TRumaCalendar>(QStringLiteral("RumaCalendar1")); }
     QMenu &menu() { return *t.find<QMenu>(QStringLiteral("TntPopupMenu1")); }
 
-    void plan(const QByteArray &name, QDate day) {
+    void plan(const QByteArray &name, QDate day)
+    {
         t.onNextDialog(chooseDay(day));
         tab().planDish(name);
     }
 
     // Shows the tab so the calendar paints and knows its item height.
-    void showCalendarOf(QDate month) {
+    void showCalendarOf(QDate month)
+    {
         t.main().pageControl()->setCurrentIndex(5);
         calendar().setMonth(QDateTime(month, QTime(0, 0)));
         calendar().grab();
@@ -47,7 +55,8 @@ protected:
         ASSERT_GT(calendar().height(), 300);
     }
 
-    QPoint onDish(QDate day, int k) {
+    QPoint onDish(QDate day, int k)
+    {
         const CalendarGrid grid = calendar().grid();
         for (const CalendarCell &cell : grid.cells())
             if (cell.date == day) {
@@ -64,7 +73,8 @@ protected:
 
 } // namespace
 
-TEST_F(DishCalendar, TheTabHoldsItsControls) {
+TEST_F(DishCalendar, TheTabHoldsItsControls)
+{
     auto *button = t.find<QToolButton>(QStringLiteral("TntToolButton2"));
     ASSERT_NE(button, nullptr);
     EXPECT_FALSE(button->icon().isNull());
@@ -77,7 +87,8 @@ TEST_F(DishCalendar, TheTabHoldsItsControls) {
     EXPECT_EQ(calendar().sundayFontColor(), QColor(244, 128, 0));
 }
 
-TEST_F(DishCalendar, PlanningAppendsTheDishHoweverTheDialogIsClosed) {
+TEST_F(DishCalendar, PlanningAppendsTheDishHoweverTheDialogIsClosed)
+{
     for (int outcome : {int(QDialog::Rejected), int(QDialog::Accepted)}) {
         TempDataDir folder;
         TestProgram p(folder.path());
@@ -87,7 +98,8 @@ TEST_F(DishCalendar, PlanningAppendsTheDishHoweverTheDialogIsClosed) {
     }
 }
 
-TEST_F(DishCalendar, TheChosenDayStaysForTheNextPlanAndFilesAreAppended) {
+TEST_F(DishCalendar, TheChosenDayStaysForTheNextPlanAndFilesAreAppended)
+{
     plan("Suppe", QDate(2024, 3, 7));
     t.onNextDialog([](QDialog &) { return int(QDialog::Rejected); }); // the day is left as it was
     tab().planDish("Kuchen \xC3\xA4");
@@ -95,14 +107,16 @@ TEST_F(DishCalendar, TheChosenDayStaysForTheNextPlanAndFilesAreAppended) {
     EXPECT_EQ(t.dialogsRun(), 2);
 }
 
-TEST_F(DishCalendar, TheMonthButtonShowsTheDialogsMonth) {
+TEST_F(DishCalendar, TheMonthButtonShowsTheDialogsMonth)
+{
     t.onNextDialog(chooseDay(QDate(2023, 10, 17)));
     t.find<QToolButton>(QStringLiteral("TntToolButton2"))->click();
     EXPECT_EQ(calendar().month().date(), QDate(2023, 10, 17));
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST_F(DishCalendar, CalDatIsLoadedAtStartUp) {
+TEST_F(DishCalendar, CalDatIsLoadedAtStartUp)
+{
     TempDataDir folder;
     folder.write("Cal.dat", "45356\nA\n\n45357.5\rB\r\rabc\r\nC\r\n\r\n45358\r\nD");
     TestProgram p(folder.path());
@@ -113,7 +127,8 @@ TEST_F(DishCalendar, CalDatIsLoadedAtStartUp) {
     EXPECT_TRUE(p.messages.isEmpty());
 }
 
-TEST_F(DishCalendar, RightClickOffersToDeleteOnlyOnADish) {
+TEST_F(DishCalendar, RightClickOffersToDeleteOnlyOnADish)
+{
     plan("A", QDate(2024, 3, 5));
     plan("B", QDate(2024, 3, 5));
     plan("C", QDate(2024, 3, 6));
@@ -139,7 +154,8 @@ TEST_F(DishCalendar, RightClickOffersToDeleteOnlyOnADish) {
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST_F(DishCalendar, DeletingTheLastRecordTakesWhatIsThere) {
+TEST_F(DishCalendar, DeletingTheLastRecordTakesWhatIsThere)
+{
     TempDataDir folder;
     folder.write("Cal.dat", "45356\r\nA\r\n\r\n45356\r\nB\r\n");
     TestProgram p(folder.path());
@@ -154,7 +170,8 @@ TEST_F(DishCalendar, DeletingTheLastRecordTakesWhatIsThere) {
     EXPECT_EQ(folder.read("Cal.dat"), QByteArray("45356\r\nA\r\n\r\n"));
 }
 
-TEST_F(DishCalendar, DoubleClickOnADishOpensItsRecipe) {
+TEST_F(DishCalendar, DoubleClickOnADishOpensItsRecipe)
+{
     plan("Suppe", QDate(2024, 3, 5));
     showCalendarOf(QDate(2024, 3, 1));
     QSignalSpy opened(&tab(), &CalendarTab::openRecipeRequested);
@@ -173,9 +190,74 @@ TEST_F(DishCalendar, DoubleClickOnADishOpensItsRecipe) {
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST_F(DishCalendar, AFailedWriteIsReportedAndTheDishStaysPlanned) {
+TEST_F(DishCalendar, AFailedWriteIsReportedAndTheDishStaysPlanned)
+{
     QDir().mkpath(dir.file("Cal.dat")); // a folder where the file should be
     t.onNextDialog(chooseDay(QDate(2024, 3, 5)));
     EXPECT_THROW(tab().planDish("N"), Error);
     EXPECT_EQ(calendar().items(), (QList<QByteArray>{"45356", "N", ""}));
+}
+
+TEST_F(DishCalendar, TheDateDialogShowsTodayAndSitsOverTheMainWindow)
+{
+    TForm3 &dialog = t.program().dateDialog();
+    EXPECT_EQ(dialog.size(), QSize(486, 315));
+    EXPECT_EQ(dialog.selectedDate(), QDate(2024, 3, 5));
+    EXPECT_FALSE(dialog.windowTitle().isEmpty());
+    auto *save = dialog.findChild<QPushButton *>(QStringLiteral("TntBitBtn1"));
+    ASSERT_NE(save, nullptr);
+    EXPECT_EQ(save->geometry(), QRect(13, 4, 68, 26));
+    EXPECT_FALSE(save->text().isEmpty());
+
+    QPoint centre;
+    t.onNextDialog([&centre](QDialog &shown) {
+        centre = shown.geometry().center();
+        shown.findChild<QPushButton *>(QStringLiteral("TntBitBtn1"))->click();
+        return shown.result();
+    });
+    tab().planDish("N");
+    EXPECT_EQ(dialog.result(), int(QDialog::Accepted)); // the button closes the dialog
+    EXPECT_LE((centre - t.main().frameGeometry().center()).manhattanLength(), 2);
+}
+
+TEST_F(DishCalendar, WithoutASelectedRecipeTheListButtonsDoNothing)
+{
+    // An empty store lists no recipe, so nothing is selected on either tab.
+    auto *catalogue = t.find<CatalogueTab>(QStringLiteral("TntTabSheet1"));
+    auto *own = t.find<OwnRecipesTab>(QStringLiteral("TntTabSheet8"));
+    ASSERT_TRUE(catalogue && own);
+    emit catalogue->TntButton70Click();
+    emit own->TntToolButton7Click();
+    emit catalogue->TntToolButton3Click();
+    emit own->TntToolButton9Click();
+    EXPECT_EQ(t.dialogsRun(), 0);
+    EXPECT_FALSE(dir.exists("Cal.dat"));
+    EXPECT_FALSE(dir.exists("EList.dat"));
+    EXPECT_TRUE(t.messages.isEmpty());
+}
+
+TEST_F(DishCalendar, DoubleClickOnADishShowsItsRecipePage)
+{
+    if (!t.view(QStringLiteral("EmbeddedWB1")))
+        GTEST_SKIP() << "the catalogue tab has no view in this build";
+    NewRecipe recipe;
+    recipe.name = "Suppe";
+    recipe.ingredients = "Wasser";
+    recipe.preparation = "Kochen.";
+    recipe.author = "Me";
+    recipe.dimension = "2";
+    recipe.categories = "10000000";
+    recipe.language = "German";
+    t.program().context().store.addRecipe(recipe);
+    plan("Suppe", QDate(2024, 3, 5));
+    showCalendarOf(QDate(2024, 3, 1));
+    RecordingHtmlView *view = t.view(QStringLiteral("EmbeddedWB1"));
+    const qsizetype before = view->navigations.size();
+
+    QTest::mouseDClick(&calendar(), Qt::LeftButton, {}, onDish(QDate(2024, 3, 5), 1));
+    EXPECT_EQ(t.main().pageControl()->currentIndex(), 0);
+    ASSERT_GT(view->navigations.size(), before);
+    EXPECT_TRUE(view->current().endsWith(QStringLiteral("Rezept.htm"))) << view->current().toStdString();
+    EXPECT_TRUE(dir.read("Rezept.htm").contains("Kochen.")) << "the page of the planned recipe";
+    EXPECT_TRUE(t.messages.isEmpty()) << t.messages.join('\n').toStdString();
 }

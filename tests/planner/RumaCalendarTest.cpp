@@ -10,7 +10,8 @@ namespace {
 // The calendar as the main window sets it up, at the size it has on the "Kalender" tab.
 class RumaCalendarTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         QFont font(QStringLiteral("MS Sans Serif"));
         font.setPixelSize(11);
         calendar.setFont(font);
@@ -24,14 +25,16 @@ protected:
         calendar.setDayBackgroundColor(TRumaCalendar::colourFromPacked(16316664));
     }
 
-    CalendarCell cell(QDate date) const {
+    CalendarCell cell(QDate date) const
+    {
         const CalendarGrid grid = calendar.grid();
         for (const CalendarCell &c : grid.cells())
             if (c.date == date)
                 return c;
         return {};
     }
-    QPoint insideBox(QDate date, int k) const {
+    QPoint insideBox(QDate date, int k) const
+    {
         const CellEdges box = calendar.grid().itemBox(cell(date), 15, k);
         return QPoint(box.right - 4, box.top + 2);
     }
@@ -41,13 +44,15 @@ protected:
 
 } // namespace
 
-TEST_F(RumaCalendarTest, PackedColoursHaveRedInTheLowestByte) {
+TEST_F(RumaCalendarTest, PackedColoursHaveRedInTheLowestByte)
+{
     EXPECT_EQ(TRumaCalendar::colourFromPacked(33012), QColor(244, 128, 0));
     EXPECT_EQ(TRumaCalendar::colourFromPacked(13556206), QColor(238, 217, 206));
     EXPECT_EQ(TRumaCalendar::colourFromPacked(15461355), QColor(235, 235, 235));
 }
 
-TEST_F(RumaCalendarTest, PaintingShowsItemBoxesAndSetsTheItemFontHeight) {
+TEST_F(RumaCalendarTest, PaintingShowsItemBoxesAndSetsTheItemFontHeight)
+{
     calendar.setItems({"45356", "Soup", "", "45356.75", "Cake & cream", "", "45360", "Stew"});
     EXPECT_EQ(calendar.ItemFontHeight(), 0);
     const QImage image = calendar.grab().toImage();
@@ -71,7 +76,23 @@ TEST_F(RumaCalendarTest, PaintingShowsItemBoxesAndSetsTheItemFontHeight) {
     EXPECT_GE(image.pixelColor(other.right - 3, other.bottom - 2).red(), 250);
 }
 
-TEST_F(RumaCalendarTest, ADateLineThatIsNoNumberIsSkipped) {
+TEST_F(RumaCalendarTest, BoxesRunOnBelowTheirCellUnderTheNextRow)
+{
+    QList<QByteArray> lines;
+    for (int i = 0; i < 8; ++i)
+        lines << "45356" << "Eintopf" << "";
+    calendar.setItems(lines);
+    const QImage image = calendar.grab().toImage();
+    const CalendarGrid grid = calendar.grid();
+    const CellEdges below = grid.frame(cell(QDate(2024, 3, 12)));
+    const int x = insideBox(QDate(2024, 3, 5), 1).x();
+    EXPECT_EQ(image.pixelColor(x, below.top - 2), QColor(255, 251, 240)); // in the gap between the rows
+    EXPECT_NE(image.pixelColor(x, below.top + 20), QColor(255, 251, 240)); // covered by 12 March
+    EXPECT_NE(image.pixelColor(x, below.top + 20), QColor(96, 96, 96));
+}
+
+TEST_F(RumaCalendarTest, ADateLineThatIsNoNumberIsSkipped)
+{
     calendar.setItems({"abc", "X", "", "45356", "B", ""});
     calendar.grab();
     EXPECT_EQ(calendar.items().size(), 6);
@@ -79,7 +100,8 @@ TEST_F(RumaCalendarTest, ADateLineThatIsNoNumberIsSkipped) {
               3);
 }
 
-TEST_F(RumaCalendarTest, HitTestsAnswerTheItemAndTheDay) {
+TEST_F(RumaCalendarTest, HitTestsAnswerTheItemAndTheDay)
+{
     calendar.setItems({"45356", "Soup", ""});
     calendar.grab();
     const QPoint onItem = insideBox(QDate(2024, 3, 5), 1);
@@ -91,7 +113,8 @@ TEST_F(RumaCalendarTest, HitTestsAnswerTheItemAndTheDay) {
     EXPECT_EQ(calendar.GetDayAtPos(frame.right, frame.top + 2), -1.0); // the gap
 }
 
-TEST_F(RumaCalendarTest, ClicksReportTheHitAndAPressOnAGapKeepsIt) {
+TEST_F(RumaCalendarTest, ClicksReportTheHitAndAPressOnAGapKeepsIt)
+{
     calendar.setItems({"45356", "Soup", ""});
     calendar.grab();
     QSignalSpy clicks(&calendar, &TRumaCalendar::OnCalendar);
@@ -134,7 +157,8 @@ TEST_F(RumaCalendarTest, ClicksReportTheHitAndAPressOnAGapKeepsIt) {
     EXPECT_EQ(clicks.size(), before);
 }
 
-TEST_F(RumaCalendarTest, DrawGradientNeedsTwoColoursAndKeepsThePen) {
+TEST_F(RumaCalendarTest, DrawGradientNeedsTwoColoursAndKeepsThePen)
+{
     QImage image(20, 10, QImage::Format_RGB32);
     image.fill(Qt::red);
     QPainter painter(&image);

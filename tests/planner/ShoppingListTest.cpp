@@ -17,7 +17,8 @@
 
 namespace {
 
-QByteArray utf16le(const QString &text) {
+QByteArray utf16le(const QString &text)
+{
     QByteArray bytes("\xFF\xFE", 2);
     for (QChar c : text) {
         bytes.append(char(c.unicode() & 0xFF));
@@ -31,10 +32,13 @@ class ReplacementCounter {
 public:
     explicit ReplacementCounter(const QString &folder)
         : m_fd(inotify_init1(IN_NONBLOCK)),
-          m_watch(inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_MOVED_TO | IN_CREATE)) {}
+          m_watch(inotify_add_watch(m_fd, QFile::encodeName(folder).constData(), IN_MOVED_TO | IN_CREATE))
+    {
+    }
     ~ReplacementCounter() { close(m_fd); }
 
-    int count(const QByteArray &name) {
+    int count(const QByteArray &name)
+    {
         int found = 0;
         alignas(inotify_event) char buffer[8192];
         for (ssize_t n; (n = read(m_fd, buffer, sizeof buffer)) > 0;)
@@ -58,7 +62,8 @@ class ShoppingList : public ::testing::Test {
 protected:
     ShoppingListTab &tab() { return *t.find<ShoppingListTab>(QStringLiteral("TntTabSheet4")); }
     QPlainTextEdit &memo() { return *t.find<QPlainTextEdit>(QStringLiteral("TntMemo3")); }
-    void addRecipe(const QByteArray &name, const QByteArray &ingredients) {
+    void addRecipe(const QByteArray &name, const QByteArray &ingredients)
+    {
         NewRecipe recipe;
         recipe.name = name;
         recipe.ingredients = ingredients;
@@ -76,7 +81,8 @@ protected:
 
 } // namespace
 
-TEST_F(ShoppingList, TheTabHoldsItsControls) {
+TEST_F(ShoppingList, TheTabHoldsItsControls)
+{
     auto *button = t.find<QToolButton>(QStringLiteral("TntToolButton11"));
     ASSERT_NE(button, nullptr);
     EXPECT_FALSE(button->icon().isNull());
@@ -86,7 +92,8 @@ TEST_F(ShoppingList, TheTabHoldsItsControls) {
     EXPECT_EQ(memo().verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
-TEST_F(ShoppingList, AppendingARecipeAddsItsBlock) {
+TEST_F(ShoppingList, AppendingARecipeAddsItsBlock)
+{
     addRecipe("Suppe", "A\r\nB");
     addRecipe("Brot", "Mehl\nWasser\r\n");
     tab().appendRecipe("Suppe");
@@ -104,13 +111,15 @@ TEST_F(ShoppingList, AppendingARecipeAddsItsBlock) {
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST_F(ShoppingList, ABlockGoesOnANewLineAfterTypedText) {
+TEST_F(ShoppingList, ABlockGoesOnANewLineAfterTypedText)
+{
     memo().setPlainText(QStringLiteral("Milch"));
     tab().AppendToShoppingList("X", "");
     EXPECT_EQ(memo().toPlainText(), QStringLiteral("Milch\n--------\n\nX\n\n\n\n\n"));
 }
 
-TEST_F(ShoppingList, EachAppendedBlockIsWrittenOnce) {
+TEST_F(ShoppingList, EachAppendedBlockIsWrittenOnce)
+{
     ReplacementCounter counter(dir.path());
     ASSERT_TRUE(counter.ok());
     tab().AppendToShoppingList("Suppe", "A\r\nB\r\nC");
@@ -120,7 +129,8 @@ TEST_F(ShoppingList, EachAppendedBlockIsWrittenOnce) {
     EXPECT_EQ(dir.read("EList.dat"), utf16le(memo().toPlainText().replace(u'\n', QStringLiteral("\r\n"))));
 }
 
-TEST(ShoppingListFile, ReadInEveryEncodingAndWrittenBackAsUtf16) {
+TEST(ShoppingListFile, ReadInEveryEncodingAndWrittenBackAsUtf16)
+{
     const QString expected = QStringLiteral("Äpfel €\nBirnen\nKiwi\n\nEnde");
     const struct {
         const char *what;
@@ -154,7 +164,8 @@ TEST(ShoppingListFile, ReadInEveryEncodingAndWrittenBackAsUtf16) {
     }
 }
 
-TEST_F(ShoppingList, PrintingWritesThePageAndAsksForThePrintWindow) {
+TEST_F(ShoppingList, PrintingWritesThePageAndAsksForThePrintWindow)
+{
     QSignalSpy printed(&tab(), &ShoppingListTab::printRequested);
     t.find<QToolButton>(QStringLiteral("TntToolButton11"))->click();
     const QByteArray head =
@@ -172,7 +183,8 @@ TEST_F(ShoppingList, PrintingWritesThePageAndAsksForThePrintWindow) {
     EXPECT_TRUE(t.messages.isEmpty());
 }
 
-TEST_F(ShoppingList, AFailedWriteIsReportedAndTheTextStays) {
+TEST_F(ShoppingList, AFailedWriteIsReportedAndTheTextStays)
+{
     QDir().mkpath(dir.file("EList.dat"));
     QTest::keyClicks(&memo(), QStringLiteral("x"));
     EXPECT_EQ(memo().toPlainText(), QStringLiteral("x"));
@@ -180,7 +192,8 @@ TEST_F(ShoppingList, AFailedWriteIsReportedAndTheTextStays) {
     EXPECT_TRUE(t.messages[0].contains(QStringLiteral("EList.dat"))) << t.messages[0].toStdString();
 }
 
-TEST_F(ShoppingList, CtrlASelectsTheWholeList) {
+TEST_F(ShoppingList, CtrlASelectsTheWholeList)
+{
     memo().setPlainText(QStringLiteral("eins\nzwei"));
     QTest::keyRelease(&memo(), Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(memo().textCursor().selectedText(), QStringLiteral("eins\u2029zwei"));
