@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -98,6 +99,14 @@ TInfoForm::TInfoForm(AppContext &context, QWidget *parent)
 void TInfoForm::BitBtn1Click() { hide(); }
 
 void TInfoForm::Label2Click() { m_context.platform.openUrl(makerHomePage()); }
+
+void TInfoForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        BitBtn1->click();
+    else
+        QWidget::keyPressEvent(event);
+}
 
 bool TInfoForm::eventFilter(QObject *watched, QEvent *event)
 {

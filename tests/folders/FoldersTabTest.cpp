@@ -212,6 +212,8 @@ TEST_F(FoldersWindow, NewFolderUnderAnEntryKeepsShowingItsRecipe)
     EXPECT_EQ(dir.read("Folderlist.dat"), "A\\N\r\nA\\N\\X\\\r\n");
     QTreeWidgetItem *n = node({QStringLiteral("A"), QStringLiteral("N")});
     ASSERT_NE(n, nullptr);
+    EXPECT_EQ(FoldersTab::NodePath(n), "A\\N");
+    EXPECT_EQ(FoldersTab::NodePath(tree->topLevelItem(0)), "\\");
     EXPECT_EQ(FoldersTab::picture(n), FolderPictureFolder);
 
     RecordingHtmlView *view = t->view(QStringLiteral("EmbeddedWB4"));
