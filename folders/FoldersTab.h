@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include <array>
-#include <vector>
 #include <functional>
+#include <vector>
 
 struct AppContext;
 class HtmlView;

@@ -14,19 +14,19 @@
 
 namespace {
 
-QString narrow(const QString &text) { return fromAnsi(toAnsi(text)); }
+QString narrow(const QString &text) {
+    return fromAnsi(toAnsi(text));
+}
 
 // a * b / c rounded to the nearest integer, halves away from zero.
-int mulDiv(int a, int b, int c)
-{
+int mulDiv(int a, int b, int c) {
     const long long product = static_cast<long long>(a) * b;
     const long long half = c / 2;
     return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
 }
 
 // The font's average letter width and its height, the units the layout is given in.
-QSize averageCharSize(const QFont &font)
-{
+QSize averageCharSize(const QFont &font) {
     static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const QFontMetrics metrics(font);
     return QSize(metrics.horizontalAdvance(letters) / 52, metrics.height());
@@ -36,10 +36,8 @@ QSize averageCharSize(const QFont &font)
 
 QueryTextDialog::QueryTextDialog(const QString &caption, const QString &prompt, const QString &cancelCaption,
                                  const QString &value, const QString &confirmCaption)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      Prompt(new QLabel(this)), Edit(new QLineEdit(this)), OkButton(new QPushButton(this)),
-      CancelButton(new QPushButton(this))
-{
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Prompt(new QLabel(this)),
+      Edit(new QLineEdit(this)), OkButton(new QPushButton(this)), CancelButton(new QPushButton(this)) {
     setObjectName(QStringLiteral("QueryTextDialog"));
     Prompt->setObjectName(QStringLiteral("Prompt"));
     Edit->setObjectName(QStringLiteral("Edit"));
@@ -56,8 +54,8 @@ QueryTextDialog::QueryTextDialog(const QString &caption, const QString &prompt, 
     Prompt->setWordWrap(true);
     Prompt->setContentsMargins(0, 0, 0, 0);
     Prompt->setText(narrow(prompt));
-    const QRect needed = QFontMetrics(font()).boundingRect(QRect(0, 0, fieldWidth, 100000),
-                                                            Qt::TextWordWrap, Prompt->text());
+    const QRect needed =
+        QFontMetrics(font()).boundingRect(QRect(0, 0, fieldWidth, 100000), Qt::TextWordWrap, Prompt->text());
     Prompt->setGeometry(left, mulDiv(8, cy, 8), std::min(needed.width(), fieldWidth), needed.height());
 
     Edit->setMaxLength(std::numeric_limits<int>::max());
@@ -82,11 +80,12 @@ QueryTextDialog::QueryTextDialog(const QString &caption, const QString &prompt, 
     Edit->setFocus();
 }
 
-QString QueryTextDialog::enteredText() const { return narrow(Edit->text()); }
+QString QueryTextDialog::enteredText() const {
+    return narrow(Edit->text());
+}
 
 bool QueryText(const std::function<int(QDialog &)> &runModal, const QString &caption, const QString &prompt,
-               const QString &cancelCaption, QString &value, const QString &confirmCaption)
-{
+               const QString &cancelCaption, QString &value, const QString &confirmCaption) {
     QueryTextDialog dialog(caption, prompt, cancelCaption, value, confirmCaption);
     if (runModal(dialog) != QDialog::Accepted)
         return false;
