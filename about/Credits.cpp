@@ -3,7 +3,8 @@
 #include "about/Addresses.h"
 #include "common/TextEncoding.h"
 
-QList<QByteArray> creditLines() {
+QList<QByteArray> creditLines()
+{
     const QByteArray home = toAnsi(makerHomePage().toString());
     return {
         "Saffin",

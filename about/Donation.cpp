@@ -12,7 +12,8 @@
 
 namespace {
 
-template <typename T> T *named(T *widget, const char *name) {
+template <typename T> T *named(T *widget, const char *name)
+{
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
@@ -24,7 +25,8 @@ TForm14::TForm14(AppContext &context, QWidget *parent)
       Panel1(named(new QWidget(this), "Panel1")),
       Button1(named(new QPushButton(QStringLiteral("Paypal"), Panel1), "Button1")),
       Button2(named(new QPushButton(QStringLiteral("Amazon"), Panel1), "Button2")),
-      Button3(named(new QPushButton(QStringLiteral("Close"), Panel1), "Button3")) {
+      Button3(named(new QPushButton(QStringLiteral("Close"), Panel1), "Button3"))
+{
     setObjectName(QStringLiteral("TForm14"));
     setWindowTitle(QStringLiteral("Donation"));
     resize(390, 204);
@@ -32,9 +34,8 @@ TForm14::TForm14(AppContext &context, QWidget *parent)
     Memo1->setReadOnly(true);
     Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // two lines, always in view
-    Memo1->setPlainText(
-        QStringLiteral("Saffin is freeware, if you like the program or think it is useful to you, \n"
-                       "please support me and the further development of Saffin. "));
+    Memo1->setPlainText(QStringLiteral("Saffin is freeware, if you like the program or think it is useful to you, \n"
+                                       "please support me and the further development of Saffin. "));
 
     auto *buttons = new QHBoxLayout(Panel1);
     buttons->setContentsMargins(8, 6, 8, 6);
@@ -54,19 +55,14 @@ TForm14::TForm14(AppContext &context, QWidget *parent)
     layout->addWidget(Panel1);
 }
 
-void TForm14::Button1Click() {
-    m_context.platform.openUrl(paypalDonationPage());
-}
+void TForm14::Button1Click() { m_context.platform.openUrl(paypalDonationPage()); }
 
-void TForm14::Button2Click() {
-    m_context.platform.openUrl(amazonWishList());
-}
+void TForm14::Button2Click() { m_context.platform.openUrl(amazonWishList()); }
 
-void TForm14::Button3Click() {
-    hide();
-}
+void TForm14::Button3Click() { hide(); }
 
-void TForm14::showEvent(QShowEvent *event) {
+void TForm14::showEvent(QShowEvent *event)
+{
     // Centred on the main window, wherever it stands now.
     for (QWidget *window : QApplication::topLevelWidgets())
         if (window->objectName() == QLatin1String("TForm1") && window->isVisible()) {

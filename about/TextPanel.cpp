@@ -9,8 +9,8 @@
 
 #include <cstdlib>
 
-TTextPanel::TTextPanel(QWidget *parent, const QString &name)
-    : QWidget(parent), ScrollTimer(new QTimer(this)) {
+TTextPanel::TTextPanel(QWidget *parent, const QString &name) : QWidget(parent), ScrollTimer(new QTimer(this))
+{
     setObjectName(name);
     ScrollTimer->setObjectName(QStringLiteral("Timer") + name);
     ScrollTimer->setInterval(int(m_interval));
@@ -19,12 +19,14 @@ TTextPanel::TTextPanel(QWidget *parent, const QString &name)
     // Qt buffers every widget's painting already; the panel needs no double buffering of its own.
 }
 
-void TTextPanel::setInterval(quint32 interval) {
+void TTextPanel::setInterval(quint32 interval)
+{
     m_interval = interval;
     ScrollTimer->setInterval(int(interval));
 }
 
-void TTextPanel::setEnableTimer(bool enable) {
+void TTextPanel::setEnableTimer(bool enable)
+{
     m_enableTimer = enable;
     if (enable)
         ScrollTimer->start();
@@ -32,18 +34,21 @@ void TTextPanel::setEnableTimer(bool enable) {
         ScrollTimer->stop();
 }
 
-void TTextPanel::setBorderStyle(BorderStyle style) {
+void TTextPanel::setBorderStyle(BorderStyle style)
+{
     m_borderStyle = style;
     update();
 }
 
-QRect TTextPanel::clientRect() const {
+QRect TTextPanel::clientRect() const
+{
     const int border = m_borderStyle == bsSingle ? 1 : 0;
     return QRect(0, 0, width() - 2 * border, height() - 2 * border);
 }
 
 void TTextPanel::frame3D(QPainter &painter, QRect &rect, const QColor &topLeft, const QColor &bottomRight,
-                         int width) const {
+                         int width) const
+{
     for (int i = 0; i < width; ++i) {
         const int l = rect.left(), t = rect.top(), r = rect.right(), b = rect.bottom();
         painter.setPen(topLeft);
@@ -56,7 +61,8 @@ void TTextPanel::frame3D(QPainter &painter, QRect &rect, const QColor &topLeft, 
     }
 }
 
-void TTextPanel::drawBevel(QPainter &painter, QRect &rect, Bevel bevel) const {
+void TTextPanel::drawBevel(QPainter &painter, QRect &rect, Bevel bevel) const
+{
     if (bevel == bvNone)
         return;
     QColor highlight = palette().color(QPalette::Light);
@@ -66,7 +72,8 @@ void TTextPanel::drawBevel(QPainter &painter, QRect &rect, Bevel bevel) const {
     frame3D(painter, rect, highlight, shadow, BevelWidth);
 }
 
-void TTextPanel::Paint() {
+void TTextPanel::Paint()
+{
     QImage picture(size(), QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::black);
     QPainter painter(&picture);
@@ -93,8 +100,7 @@ void TTextPanel::Paint() {
             alignment = Qt::AlignLeft;
         painter.setLayoutDirection(Qt::RightToLeft);
     }
-    const int flags =
-        int(alignment | Qt::AlignVCenter | Qt::AlignAbsolute) | Qt::TextExpandTabs | Qt::TextSingleLine;
+    const int flags = int(alignment | Qt::AlignVCenter | Qt::AlignAbsolute) | Qt::TextExpandTabs | Qt::TextSingleLine;
 
     m_drawn.clear();
     if (m_items.isEmpty())
@@ -118,7 +124,8 @@ void TTextPanel::Paint() {
         update();
 }
 
-void TTextPanel::TimerTick() {
+void TTextPanel::TimerTick()
+{
     // The panel's own flag, not whether its window is on screen: the text moves on while hidden.
     if (testAttribute(Qt::WA_WState_ExplicitShowHide) && testAttribute(Qt::WA_WState_Hidden))
         return;
@@ -130,7 +137,8 @@ void TTextPanel::TimerTick() {
     Paint();
 }
 
-void TTextPanel::paintEvent(QPaintEvent *) {
+void TTextPanel::paintEvent(QPaintEvent *)
+{
     m_inPaintEvent = true;
     Paint();
     m_inPaintEvent = false;

@@ -20,12 +20,14 @@ namespace {
 
 const QColor kGrey(128, 128, 128);
 
-template <typename T> T *named(T *widget, const char *name) {
+template <typename T> T *named(T *widget, const char *name)
+{
     widget->setObjectName(QLatin1String(name));
     return widget;
 }
 
-void paintWith(QWidget *widget, QPalette::ColorRole role, const QColor &color) {
+void paintWith(QWidget *widget, QPalette::ColorRole role, const QColor &color)
+{
     QPalette palette = widget->palette();
     palette.setColor(role, color);
     widget->setPalette(palette);
@@ -39,7 +41,8 @@ TInfoForm::TInfoForm(AppContext &context, QWidget *parent)
       Label5(named(new QLabel(QStringLiteral("Saffin 1.2"), this), "Label5")),
       TextPanel1(new TTextPanel(this, QStringLiteral("TextPanel1"))),
       BitBtn1(named(new QPushButton(QStringLiteral("OK"), this), "BitBtn1")),
-      Label2(named(new QLabel(makerHomePage().toString(), this), "Label2")) {
+      Label2(named(new QLabel(makerHomePage().toString(), this), "Label2"))
+{
     setObjectName(QStringLiteral("TInfoForm"));
     setWindowTitle(QStringLiteral("Info"));
     setFixedSize(309, 456);
@@ -54,8 +57,7 @@ TInfoForm::TInfoForm(AppContext &context, QWidget *parent)
     logoLayout->setContentsMargins(1, 1, 1, 1);
     logoLayout->addWidget(Image1);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(
-        saffinLogo().scaled(width() - 8, 121 - 8, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    Image1->setPixmap(saffinLogo().scaled(width() - 8, 121 - 8, Qt::KeepAspectRatio, Qt::SmoothTransformation));
 
     QFont titleFont = Label5->font();
     titleFont.setPixelSize(24);
@@ -95,22 +97,20 @@ TInfoForm::TInfoForm(AppContext &context, QWidget *parent)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-void TInfoForm::BitBtn1Click() {
-    hide();
-}
+void TInfoForm::BitBtn1Click() { hide(); }
 
-void TInfoForm::Label2Click() {
-    m_context.platform.openUrl(makerHomePage());
-}
+void TInfoForm::Label2Click() { m_context.platform.openUrl(makerHomePage()); }
 
-void TInfoForm::keyPressEvent(QKeyEvent *event) {
+void TInfoForm::keyPressEvent(QKeyEvent *event)
+{
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         BitBtn1->click();
     else
         QWidget::keyPressEvent(event);
 }
 
-bool TInfoForm::eventFilter(QObject *watched, QEvent *event) {
+bool TInfoForm::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched == Label2 && event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         Label2Click();

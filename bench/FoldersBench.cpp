@@ -14,9 +14,7 @@ namespace {
 // Pages are not what is measured: a view that only holds its widget.
 class BlankView : public HtmlView {
 public:
-    BlankView(QWidget *parent, const QString &name) : m_widget(new QWidget(parent)) {
-        m_widget->setObjectName(name);
-    }
+    BlankView(QWidget *parent, const QString &name) : m_widget(new QWidget(parent)) { m_widget->setObjectName(name); }
     QWidget *widget() override { return m_widget; }
     void Navigate(const QString &) override {}
     void Navigate2(const QString &) override {}
@@ -27,12 +25,11 @@ private:
     QWidget *m_widget;
 };
 
-void writeLines(const QString &path, int count, const char *pattern) {
+void writeLines(const QString &path, int count, const char *pattern)
+{
     QByteArray bytes;
     for (int i = 0; i < count; ++i)
-        bytes += QByteArray(pattern)
-                     .replace("%1", QByteArray::number(i % 100))
-                     .replace("%2", QByteArray::number(i)) +
+        bytes += QByteArray(pattern).replace("%1", QByteArray::number(i % 100)).replace("%2", QByteArray::number(i)) +
                  "\r\n";
     QFile file(path);
     file.open(QIODevice::WriteOnly);
@@ -40,7 +37,8 @@ void writeLines(const QString &path, int count, const char *pattern) {
 }
 
 // 5,000 folder lines (100 folders with sub-folders and entries) and 2,000 favourites, all open.
-void BM_ReloadFolderTree(benchmark::State &state) {
+void BM_ReloadFolderTree(benchmark::State &state)
+{
     QTemporaryDir dir;
     const QString data = dir.path() + QLatin1Char('/');
     writeLines(data + QStringLiteral("Folderlist.dat"), 5000, "Folder %1\\Group %2\\Recipe number %2");

@@ -16,18 +16,21 @@ namespace {
 const QByteArray kFileName = QByteArrayLiteral("Folderlist.dat");
 constexpr char kSeparator = '\\';
 
-bool equalIgnoringCase(QByteArrayView a, QByteArrayView b) {
+bool equalIgnoringCase(QByteArrayView a, QByteArrayView b)
+{
     return QString::fromUtf8(a).compare(QString::fromUtf8(b), Qt::CaseInsensitive) == 0;
 }
 
 // The two sequences the escaping gives a meaning to.
-bool startsEscape(QByteArrayView text, qsizetype at) {
+bool startsEscape(QByteArrayView text, qsizetype at)
+{
     const QByteArrayView rest = text.sliced(at);
     return rest.startsWith("%5C") || rest.startsWith("%25");
 }
 
 // The line split at every "\", empty pieces kept; the last piece is what follows the last "\".
-QList<QByteArrayView> splitAtSeparators(QByteArrayView line) {
+QList<QByteArrayView> splitAtSeparators(QByteArrayView line)
+{
     QList<QByteArrayView> pieces;
     qsizetype start = 0;
     for (qsizetype i = 0; i < line.size(); ++i)
@@ -39,7 +42,8 @@ QList<QByteArrayView> splitAtSeparators(QByteArrayView line) {
     return pieces;
 }
 
-QByteArray joinEscaped(const NodeTexts &texts) {
+QByteArray joinEscaped(const NodeTexts &texts)
+{
     QByteArray path;
     for (const QByteArray &text : texts) {
         if (!path.isEmpty())
@@ -63,12 +67,11 @@ struct ChildKey {
     bool operator==(const ChildKey &other) const { return parent == other.parent && text == other.text; }
 };
 
-size_t qHash(const ChildKey &key, size_t seed = 0) {
-    return qHashMulti(seed, key.parent, key.text);
-}
+size_t qHash(const ChildKey &key, size_t seed = 0) { return qHashMulti(seed, key.parent, key.text); }
 
 // The order the favourites are sorted in; most reloads find them sorted from the last one.
-bool sortedIgnoringCase(const QList<QByteArray> &names) {
+bool sortedIgnoringCase(const QList<QByteArray> &names)
+{
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     QString previous;
@@ -81,7 +84,8 @@ bool sortedIgnoringCase(const QList<QByteArray> &names) {
     return true;
 }
 
-FolderNode takeNode(std::vector<FlatNode> &nodes, int index) {
+FolderNode takeNode(std::vector<FlatNode> &nodes, int index)
+{
     FlatNode &flat = nodes[size_t(index)];
     FolderNode node{std::move(flat.text), flat.picture, {}};
     node.children.reserve(flat.children.size());
@@ -92,7 +96,8 @@ FolderNode takeNode(std::vector<FlatNode> &nodes, int index) {
 
 } // namespace
 
-QByteArray escapeComponent(QByteArrayView text) {
+QByteArray escapeComponent(QByteArrayView text)
+{
     QByteArray out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -107,7 +112,8 @@ QByteArray escapeComponent(QByteArrayView text) {
     return out;
 }
 
-QByteArray unescapeComponent(QByteArrayView text) {
+QByteArray unescapeComponent(QByteArrayView text)
+{
     if (!text.contains('%'))
         return text.toByteArray();
     QByteArray out;
@@ -123,11 +129,10 @@ QByteArray unescapeComponent(QByteArrayView text) {
     return out;
 }
 
-QByteArray NodePath(const NodeTexts &node) {
-    return node.isEmpty() ? QByteArray(1, kSeparator) : joinEscaped(node);
-}
+QByteArray NodePath(const NodeTexts &node) { return node.isEmpty() ? QByteArray(1, kSeparator) : joinEscaped(node); }
 
-NodeTexts LineComponents(QByteArrayView line) {
+NodeTexts LineComponents(QByteArrayView line)
+{
     NodeTexts texts;
     for (QByteArrayView piece : splitAtSeparators(line))
         if (!piece.isEmpty())
@@ -135,14 +140,16 @@ NodeTexts LineComponents(QByteArrayView line) {
     return texts;
 }
 
-QByteArray CanonicalLine(QByteArrayView line) {
+QByteArray CanonicalLine(QByteArrayView line)
+{
     QByteArray canonical = joinEscaped(LineComponents(line));
     if (line.endsWith(kSeparator))
         canonical += kSeparator;
     return canonical;
 }
 
-QByteArray TypedFolderPath(const QString &typed) {
+QByteArray TypedFolderPath(const QString &typed)
+{
     NodeTexts texts;
     for (QByteArrayView piece : splitAtSeparators(typed.toUtf8()))
         if (!piece.isEmpty())
@@ -150,13 +157,15 @@ QByteArray TypedFolderPath(const QString &typed) {
     return joinEscaped(texts);
 }
 
-bool LiesIn(const NodeTexts &node, const NodeTexts &folder) {
+bool LiesIn(const NodeTexts &node, const NodeTexts &folder)
+{
     return node.size() >= folder.size() && std::equal(folder.begin(), folder.end(), node.begin());
 }
 
 FolderLines::FolderLines(const QString &dataDir) : m_dataDir(dataDir) {}
 
-QString FolderLines::filePath() const {
+QString FolderLines::filePath() const
+{
     const QString exact = QString::fromLatin1(kFileName);
     const QDir dir(m_dataDir);
     if (QFileInfo(dir.filePath(exact)).isFile())
@@ -168,7 +177,8 @@ QString FolderLines::filePath() const {
     return m_dataDir + exact;
 }
 
-void FolderLines::load() {
+void FolderLines::load()
+{
     m_lines.clear();
     const QString path = filePath();
     if (QFileInfo(path).isFile())
@@ -176,11 +186,10 @@ void FolderLines::load() {
             m_lines = splitLines(*bytes);
 }
 
-void FolderLines::save() const {
-    writeFileAtomically(filePath(), joinLinesCrLf(m_lines));
-}
+void FolderLines::save() const { writeFileAtomically(filePath(), joinLinesCrLf(m_lines)); }
 
-qsizetype FolderLines::indexOf(QByteArrayView path) const {
+qsizetype FolderLines::indexOf(QByteArrayView path) const
+{
     qsizetype ignoringCase = -1;
     for (qsizetype i = 0; i < m_lines.size(); ++i) {
         const QByteArray canonical = CanonicalLine(m_lines[i]);
@@ -192,7 +201,8 @@ qsizetype FolderLines::indexOf(QByteArrayView path) const {
     return ignoringCase;
 }
 
-qsizetype FolderLines::removeLinesIn(const NodeTexts &folder) {
+qsizetype FolderLines::removeLinesIn(const NodeTexts &folder)
+{
     const QByteArray prefix = NodePath(folder) + kSeparator;
     // The root's prefix "\\" only meets lines as they stand; others also in their written form.
     return m_lines.removeIf([&](const QByteArray &line) {
@@ -201,7 +211,8 @@ qsizetype FolderLines::removeLinesIn(const NodeTexts &folder) {
 }
 
 FolderNode BuildFolderTree(const QList<QByteArray> &folderLines, const QList<QByteArray> &favourites,
-                           QByteArrayView favouritesName) {
+                           QByteArrayView favouritesName)
+{
     QList<QByteArray> working = folderLines;
     const QByteArray favouritesFolder = escapeComponent(favouritesName) + kSeparator;
     working.append(favouritesFolder);
@@ -259,17 +270,18 @@ FolderNode BuildFolderTree(const QList<QByteArray> &folderLines, const QList<QBy
     return takeNode(nodes, 0);
 }
 
-Folders::Folders(const QString &dataDir, FavouriteNames &favourites)
-    : m_lines(dataDir), m_favourites(favourites) {}
+Folders::Folders(const QString &dataDir, FavouriteNames &favourites) : m_lines(dataDir), m_favourites(favourites) {}
 
-FolderNode Folders::reload(QByteArrayView favouritesName) {
+FolderNode Folders::reload(QByteArrayView favouritesName)
+{
     m_lines.load();
     if (!sortedIgnoringCase(m_favourites.names()))
         m_favourites.sortInMemory();
     return BuildFolderTree(m_lines.lines(), m_favourites.names(), favouritesName);
 }
 
-bool Folders::addFavourite(QByteArrayView name) {
+bool Folders::addFavourite(QByteArrayView name)
+{
     if (m_favourites.contains(name))
         return false;
     m_favourites.append(name.toByteArray());
@@ -277,11 +289,13 @@ bool Folders::addFavourite(QByteArrayView name) {
     return true;
 }
 
-bool Folders::mayHoldNewFolder(const NodeTexts &selected, QByteArrayView favouritesName) const {
+bool Folders::mayHoldNewFolder(const NodeTexts &selected, QByteArrayView favouritesName) const
+{
     return !LiesIn(selected, {favouritesName.toByteArray()});
 }
 
-void Folders::addFolder(const NodeTexts &selected, const QString &typedName) {
+void Folders::addFolder(const NodeTexts &selected, const QString &typedName)
+{
     const QByteArray typed = TypedFolderPath(typedName);
     if (typed.isEmpty())
         return;
@@ -294,7 +308,8 @@ void Folders::addFolder(const NodeTexts &selected, const QString &typedName) {
     m_lines.save();
 }
 
-void Folders::takeOut(const NodeTexts &entry, QByteArrayView favouritesName) {
+void Folders::takeOut(const NodeTexts &entry, QByteArrayView favouritesName)
+{
     const qsizetype index = m_lines.indexOf(NodePath(entry));
     if (index >= 0) {
         m_lines.removeAt(index);
@@ -304,7 +319,8 @@ void Folders::takeOut(const NodeTexts &entry, QByteArrayView favouritesName) {
     }
 }
 
-void Folders::deleteNode(const NodeTexts &node, int picture, QByteArrayView favouritesName) {
+void Folders::deleteNode(const NodeTexts &node, int picture, QByteArrayView favouritesName)
+{
     if (picture == FolderPictureEntry)
         takeOut(node, favouritesName);
     else
@@ -312,8 +328,9 @@ void Folders::deleteNode(const NodeTexts &node, int picture, QByteArrayView favo
     m_lines.save();
 }
 
-bool Folders::moveEntry(const NodeTexts &dragged, int draggedPicture, const NodeTexts &target,
-                        int targetPicture, QByteArrayView favouritesName) {
+bool Folders::moveEntry(const NodeTexts &dragged, int draggedPicture, const NodeTexts &target, int targetPicture,
+                        QByteArrayView favouritesName)
+{
     if (targetPicture == FolderPictureEntry || draggedPicture != FolderPictureEntry || dragged.isEmpty())
         return false;
     const QByteArray name = dragged.last();

@@ -25,11 +25,13 @@ namespace {
 class FolderItem : public QTreeWidgetItem {
 public:
     FolderItem(const QByteArray &raw, int picture, const QIcon &icon)
-        : QTreeWidgetItem(UserType), m_raw(raw), m_text(QString::fromUtf8(raw)), m_picture(picture),
-          m_icon(icon) {}
+        : QTreeWidgetItem(UserType), m_raw(raw), m_text(QString::fromUtf8(raw)), m_picture(picture), m_icon(icon)
+    {
+    }
 
     // Served from the members: most of the cost of a large tree is in the items' own data lists.
-    QVariant data(int column, int role) const override {
+    QVariant data(int column, int role) const override
+    {
         if (column == 0 && (role == Qt::DisplayRole || role == Qt::EditRole))
             return m_text;
         if (column == 0 && role == Qt::DecorationRole)
@@ -47,12 +49,11 @@ private:
     QIcon m_icon;
 };
 
-const FolderItem *folderItem(const QTreeWidgetItem *item) {
-    return static_cast<const FolderItem *>(item);
-}
+const FolderItem *folderItem(const QTreeWidgetItem *item) { return static_cast<const FolderItem *>(item); }
 
 // The same picture whether the node is selected or not.
-QIcon steadyIcon(const QIcon &source) {
+QIcon steadyIcon(const QIcon &source)
+{
     QIcon icon;
     const QPixmap pixmap = source.pixmap(16, 16);
     icon.addPixmap(pixmap, QIcon::Normal);
@@ -61,11 +62,10 @@ QIcon steadyIcon(const QIcon &source) {
     return icon;
 }
 
-QString foldedPath(const QByteArray &path) {
-    return QString::fromUtf8(path).toCaseFolded();
-}
+QString foldedPath(const QByteArray &path) { return QString::fromUtf8(path).toCaseFolded(); }
 
-QByteArray childPath(const QByteArray &parentPath, const QByteArray &text) {
+QByteArray childPath(const QByteArray &parentPath, const QByteArray &text)
+{
     return parentPath.isEmpty() ? escapeComponent(text) : parentPath + '\\' + escapeComponent(text);
 }
 
@@ -73,25 +73,26 @@ QByteArray childPath(const QByteArray &parentPath, const QByteArray &text) {
 
 FolderTreeView::FolderTreeView(QWidget *parent) : QTreeWidget(parent) {}
 
-QSize FolderTreeView::sizeHint() const {
-    return QSize(161, QTreeWidget::sizeHint().height());
-}
+QSize FolderTreeView::sizeHint() const { return QSize(161, QTreeWidget::sizeHint().height()); }
 
-void FolderTreeView::dragEnterEvent(QDragEnterEvent *event) {
+void FolderTreeView::dragEnterEvent(QDragEnterEvent *event)
+{
     if (acceptsDragFrom && acceptsDragFrom(event->source()))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
-void FolderTreeView::dragMoveEvent(QDragMoveEvent *event) {
+void FolderTreeView::dragMoveEvent(QDragMoveEvent *event)
+{
     if (acceptsDragFrom && acceptsDragFrom(event->source()))
         event->acceptProposedAction();
     else
         event->ignore();
 }
 
-void FolderTreeView::dropEvent(QDropEvent *event) {
+void FolderTreeView::dropEvent(QDropEvent *event)
+{
     if (!acceptsDragFrom || !acceptsDragFrom(event->source())) {
         event->ignore();
         return;
@@ -115,9 +116,9 @@ FoldersTab::FoldersTab(AppContext &context, QWidget *parent)
       m_splitter(new QSplitter(Qt::Horizontal, this)), TntTreeView1(new FolderTreeView(m_splitter)),
       m_viewPanel(new QFrame(m_splitter)),
       EmbeddedWB4(context.platform.createHtmlView(m_viewPanel, QStringLiteral("EmbeddedWB4"))),
-      TntPopupMenu6(new QMenu(this)),
-      Ordnerhinzufgen1(new QAction(QStringLiteral("Ordner hinzufügen"), TntPopupMenu6)),
-      Lschen1(new QAction(QStringLiteral("Löschen"), TntPopupMenu6)) {
+      TntPopupMenu6(new QMenu(this)), Ordnerhinzufgen1(new QAction(QStringLiteral("Ordner hinzufügen"), TntPopupMenu6)),
+      Lschen1(new QAction(QStringLiteral("Löschen"), TntPopupMenu6))
+{
     setObjectName(QStringLiteral("TntTabSheet10"));
     TntTreeView1->setObjectName(QStringLiteral("TntTreeView1"));
     TntPopupMenu6->setObjectName(QStringLiteral("TntPopupMenu6"));
@@ -140,9 +141,7 @@ FoldersTab::FoldersTab(AppContext &context, QWidget *parent)
     TntTreeView1->setDropIndicatorShown(false);
     TntTreeView1->setContextMenuPolicy(Qt::CustomContextMenu);
     TntTreeView1->acceptsDragFrom = [this](QObject *source) { return TntTreeView1DragOver(source); };
-    TntTreeView1->dropped = [this](int x, int y) {
-        reportingErrors([this, x, y] { TntTreeView1DragDrop(x, y); });
-    };
+    TntTreeView1->dropped = [this](int x, int y) { reportingErrors([this, x, y] { TntTreeView1DragDrop(x, y); }); };
 
     m_viewPanel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     auto *panelLayout = new QHBoxLayout(m_viewPanel);
@@ -170,7 +169,8 @@ FoldersTab::FoldersTab(AppContext &context, QWidget *parent)
             [this] { reportingErrors([this] { TntTreeView1Click(); }); });
 }
 
-void FoldersTab::reportingErrors(const std::function<void()> &handler) const {
+void FoldersTab::reportingErrors(const std::function<void()> &handler) const
+{
     try {
         handler();
     } catch (const Error &error) {
@@ -180,27 +180,26 @@ void FoldersTab::reportingErrors(const std::function<void()> &handler) const {
     }
 }
 
-QByteArray FoldersTab::favouritesName() const {
-    return m_context.texts.text(120).toUtf8();
-}
+QByteArray FoldersTab::favouritesName() const { return m_context.texts.text(120).toUtf8(); }
 
-NodeTexts FoldersTab::nodeTexts(const QTreeWidgetItem *item) {
+NodeTexts FoldersTab::nodeTexts(const QTreeWidgetItem *item)
+{
     NodeTexts texts;
     for (; item && item->parent(); item = item->parent())
         texts.prepend(folderItem(item)->raw());
     return texts;
 }
 
-int FoldersTab::picture(const QTreeWidgetItem *item) {
-    return folderItem(item)->picture();
-}
+int FoldersTab::picture(const QTreeWidgetItem *item) { return folderItem(item)->picture(); }
 
-QTreeWidgetItem *FoldersTab::selectedNode() const {
+QTreeWidgetItem *FoldersTab::selectedNode() const
+{
     const QList<QTreeWidgetItem *> selected = TntTreeView1->selectedItems();
     return selected.isEmpty() ? nullptr : selected.first();
 }
 
-void FoldersTab::ReloadFolderTree() {
+void FoldersTab::ReloadFolderTree()
+{
     // Folders count even while empty: the empty favourites folder stays open once it fills.
     QSet<QString> expanded;
     for (const auto &[item, path] : m_folderItems)
@@ -212,9 +211,7 @@ void FoldersTab::ReloadFolderTree() {
 
     // The items are built apart from the view and handed over in one piece, which is much faster.
     QList<QTreeWidgetItem *> toExpand;
-    auto icon = [this](int picture) -> const QIcon & {
-        return ImageList2[picture == FolderPictureEntry ? 1 : 0];
-    };
+    auto icon = [this](int picture) -> const QIcon & { return ImageList2[picture == FolderPictureEntry ? 1 : 0]; };
     std::function<void(FolderNode &, QTreeWidgetItem *, const QByteArray &)> build =
         [&](FolderNode &node, QTreeWidgetItem *item, const QByteArray &path) {
             QList<QTreeWidgetItem *> children;
@@ -248,16 +245,16 @@ void FoldersTab::ReloadFolderTree() {
     TntTreeView1->scrollToItem(root);
 }
 
-void FoldersTab::expandAll() {
-    TntTreeView1->expandAll();
-}
+void FoldersTab::expandAll() { TntTreeView1->expandAll(); }
 
-void FoldersTab::addFavourite(QByteArrayView name) {
+void FoldersTab::addFavourite(QByteArrayView name)
+{
     if (m_folders.addFavourite(name))
         ReloadFolderTree();
 }
 
-void FoldersTab::TntTreeView1Click() {
+void FoldersTab::TntTreeView1Click()
+{
     const QTreeWidgetItem *node = selectedNode();
     if (!node)
         return;
@@ -265,12 +262,14 @@ void FoldersTab::TntTreeView1Click() {
     m_context.display.ShowRecipe(texts.isEmpty() ? QByteArray() : texts.last(), RecipeDisplay::FolderView);
 }
 
-bool FoldersTab::AskText(const QString &caption, const QString &prompt, QString &value) {
+bool FoldersTab::AskText(const QString &caption, const QString &prompt, QString &value)
+{
     return QueryText(m_context.platform.execModal, caption, prompt, QStringLiteral("Cancel"), value,
                      QStringLiteral("Ok"));
 }
 
-void FoldersTab::Ordnerhinzufgen1Click() {
+void FoldersTab::Ordnerhinzufgen1Click()
+{
     const QTreeWidgetItem *node = selectedNode();
     if (!node)
         return;
@@ -284,7 +283,8 @@ void FoldersTab::Ordnerhinzufgen1Click() {
     ReloadFolderTree();
 }
 
-void FoldersTab::Lschen1Click() {
+void FoldersTab::Lschen1Click()
+{
     const QTreeWidgetItem *node = selectedNode();
     if (!node)
         return;
@@ -292,16 +292,14 @@ void FoldersTab::Lschen1Click() {
     ReloadFolderTree();
 }
 
-bool FoldersTab::TntTreeView1DragOver(QObject *source) const {
-    return source == TntTreeView1;
-}
+bool FoldersTab::TntTreeView1DragOver(QObject *source) const { return source == TntTreeView1; }
 
-void FoldersTab::TntTreeView1DragDrop(int X, int Y) {
+void FoldersTab::TntTreeView1DragDrop(int X, int Y)
+{
     const QTreeWidgetItem *target = TntTreeView1->itemAt(X, Y);
     const QTreeWidgetItem *dragged = selectedNode();
     if (!target || !dragged)
         return;
-    if (m_folders.moveEntry(nodeTexts(dragged), picture(dragged), nodeTexts(target), picture(target),
-                            favouritesName()))
+    if (m_folders.moveEntry(nodeTexts(dragged), picture(dragged), nodeTexts(target), picture(target), favouritesName()))
         ReloadFolderTree();
 }

@@ -14,19 +14,19 @@
 
 namespace {
 
-QString narrow(const QString &text) {
-    return fromAnsi(toAnsi(text));
-}
+QString narrow(const QString &text) { return fromAnsi(toAnsi(text)); }
 
 // a * b / c rounded to the nearest integer, halves away from zero.
-int mulDiv(int a, int b, int c) {
+int mulDiv(int a, int b, int c)
+{
     const long long product = static_cast<long long>(a) * b;
     const long long half = c / 2;
     return static_cast<int>(product >= 0 ? (product + half) / c : (product - half) / c);
 }
 
 // The font's average letter width and its height, the units the layout is given in.
-QSize averageCharSize(const QFont &font) {
+QSize averageCharSize(const QFont &font)
+{
     static const QString letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
     const QFontMetrics metrics(font);
     return QSize(metrics.horizontalAdvance(letters) / 52, metrics.height());
@@ -37,7 +37,8 @@ QSize averageCharSize(const QFont &font) {
 QueryTextDialog::QueryTextDialog(const QString &caption, const QString &prompt, const QString &cancelCaption,
                                  const QString &value, const QString &confirmCaption)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Prompt(new QLabel(this)),
-      Edit(new QLineEdit(this)), OkButton(new QPushButton(this)), CancelButton(new QPushButton(this)) {
+      Edit(new QLineEdit(this)), OkButton(new QPushButton(this)), CancelButton(new QPushButton(this))
+{
     setObjectName(QStringLiteral("QueryTextDialog"));
     Prompt->setObjectName(QStringLiteral("Prompt"));
     Edit->setObjectName(QStringLiteral("Edit"));
@@ -80,12 +81,11 @@ QueryTextDialog::QueryTextDialog(const QString &caption, const QString &prompt, 
     Edit->setFocus();
 }
 
-QString QueryTextDialog::enteredText() const {
-    return narrow(Edit->text());
-}
+QString QueryTextDialog::enteredText() const { return narrow(Edit->text()); }
 
 bool QueryText(const std::function<int(QDialog &)> &runModal, const QString &caption, const QString &prompt,
-               const QString &cancelCaption, QString &value, const QString &confirmCaption) {
+               const QString &cancelCaption, QString &value, const QString &confirmCaption)
+{
     QueryTextDialog dialog(caption, prompt, cancelCaption, value, confirmCaption);
     if (runModal(dialog) != QDialog::Accepted)
         return false;

@@ -19,7 +19,8 @@ class InfoWindows : public ::testing::Test {
 protected:
     InfoWindows() : t(dir.path()) {}
 
-    template <typename T> T *in(QWidget &window, const char *name) {
+    template <typename T> T *in(QWidget &window, const char *name)
+    {
         return window.findChild<T *>(QLatin1String(name));
     }
 
@@ -27,7 +28,8 @@ protected:
     TestProgram t;
 };
 
-TEST_F(InfoWindows, InfoWindowScrollsTheCreditsEvenWhileHidden) {
+TEST_F(InfoWindows, InfoWindowScrollsTheCreditsEvenWhileHidden)
+{
     TInfoForm &info = t.program().infoWindow();
     EXPECT_FALSE(info.isVisible());
     auto *panel = in<TTextPanel>(info, "TextPanel1");
@@ -65,7 +67,8 @@ TEST_F(InfoWindows, InfoWindowScrollsTheCreditsEvenWhileHidden) {
     EXPECT_EQ(panel->TopIndex, hiddenTop);
 }
 
-TEST_F(InfoWindows, MakersAddressOpensFromTheInfoWindow) {
+TEST_F(InfoWindows, MakersAddressOpensFromTheInfoWindow)
+{
     TInfoForm &info = t.program().infoWindow();
     info.show();
     auto *label = in<QLabel>(info, "Label2");
@@ -76,15 +79,15 @@ TEST_F(InfoWindows, MakersAddressOpensFromTheInfoWindow) {
     EXPECT_FALSE(makerHomePage().isEmpty());
 }
 
-TEST_F(InfoWindows, DonationButtonsOpenTheirPagesAndCloseHides) {
+TEST_F(InfoWindows, DonationButtonsOpenTheirPagesAndCloseHides)
+{
     TForm14 &donation = t.program().donationWindow();
     t.find<QPushButton>(QStringLiteral("Button2"))->click();
     EXPECT_TRUE(donation.isVisible());
     EXPECT_EQ(donation.size(), QSize(390, 204));
     const QString text = in<QPlainTextEdit>(donation, "Memo1")->toPlainText();
-    EXPECT_EQ(text,
-              QStringLiteral("Saffin is freeware, if you like the program or think it is useful to you, \n"
-                             "please support me and the further development of Saffin. "));
+    EXPECT_EQ(text, QStringLiteral("Saffin is freeware, if you like the program or think it is useful to you, \n"
+                                   "please support me and the further development of Saffin. "));
     EXPECT_TRUE(in<QPlainTextEdit>(donation, "Memo1")->isReadOnly());
     in<QPushButton>(donation, "Button1")->click();
     in<QPushButton>(donation, "Button2")->click();

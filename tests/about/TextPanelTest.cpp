@@ -6,16 +6,13 @@
 #include <gtest/gtest.h>
 
 // Readable failures: bytes and texts as text.
-inline void PrintTo(const QByteArray &bytes, std::ostream *os) {
-    *os << '"' << bytes.toStdString() << '"';
-}
-inline void PrintTo(const QString &text, std::ostream *os) {
-    *os << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
 
-QList<int> indices(const TTextPanel &panel) {
+QList<int> indices(const TTextPanel &panel)
+{
     QList<int> out;
     for (const auto &line : panel.drawnLines())
         out.append(line.index);
@@ -25,7 +22,8 @@ QList<int> indices(const TTextPanel &panel) {
 // A panel with room for `rows` whole lines of its font.
 class Panel : public ::testing::Test {
 protected:
-    void make(const QList<QByteArray> &items, int rows = 10) {
+    void make(const QList<QByteArray> &items, int rows = 10)
+    {
         panel = std::make_unique<TTextPanel>(nullptr, QStringLiteral("Scroller"));
         panel->setEnableTimer(false);
         QFont font(QStringLiteral("Arial"));
@@ -43,7 +41,8 @@ protected:
     int lineHeight = 0;
 };
 
-TEST_F(Panel, StartsWithTheDocumentedDefaults) {
+TEST_F(Panel, StartsWithTheDocumentedDefaults)
+{
     TTextPanel fresh(nullptr, QStringLiteral("TextPanel7"));
     EXPECT_TRUE(fresh.items().isEmpty());
     EXPECT_EQ(fresh.interval(), 30u);
@@ -62,20 +61,21 @@ TEST_F(Panel, StartsWithTheDocumentedDefaults) {
     EXPECT_FALSE(fresh.ScrollTimer->isActive());
 }
 
-TEST_F(Panel, ThreeLinesInTenRowsRepeatFromTheSecond) {
+TEST_F(Panel, ThreeLinesInTenRowsRepeatFromTheSecond)
+{
     make({"zero", "one", "two"});
     panel->Paint();
     EXPECT_EQ(indices(*panel), (QList<int>{1, 2, 0, 1, 2, 0, 1, 2, 0, 1, 2}));
     const auto &lines = panel->drawnLines();
     for (int i = 0; i < lines.size(); ++i)
-        EXPECT_EQ(lines[i].rect,
-                  QRect(QPoint(3, i * lineHeight), QPoint(262 - 3 - 1, (i + 1) * lineHeight - 1)));
+        EXPECT_EQ(lines[i].rect, QRect(QPoint(3, i * lineHeight), QPoint(262 - 3 - 1, (i + 1) * lineHeight - 1)));
     // The wrap is only for drawing.
     EXPECT_EQ(panel->TopIndex, 0);
     EXPECT_EQ(panel->PaintedTopIndex, 0);
 }
 
-TEST_F(Panel, EachTickMovesOnePixelAndAFullLineBringsTheNextOne) {
+TEST_F(Panel, EachTickMovesOnePixelAndAFullLineBringsTheNextOne)
+{
     make({"zero", "one", "two"}, 4);
     panel->TimerTick();
     EXPECT_EQ(panel->PixelOffset, -1);
@@ -97,7 +97,8 @@ TEST_F(Panel, EachTickMovesOnePixelAndAFullLineBringsTheNextOne) {
     EXPECT_EQ(indices(*panel).first(), 1);
 }
 
-TEST_F(Panel, AnEmptyListCopiesNothingAndOnlyMovesTheOffset) {
+TEST_F(Panel, AnEmptyListCopiesNothingAndOnlyMovesTheOffset)
+{
     make({});
     panel->grab();
     EXPECT_EQ(panel->copiesToScreen(), 0);
@@ -110,7 +111,8 @@ TEST_F(Panel, AnEmptyListCopiesNothingAndOnlyMovesTheOffset) {
     EXPECT_TRUE(panel->shownPicture().isNull());
 }
 
-TEST_F(Panel, StepSizeZeroKeepsTheTextStillWhileRepainting) {
+TEST_F(Panel, StepSizeZeroKeepsTheTextStillWhileRepainting)
+{
     make({"zero", "one", "two"});
     panel->setStepSize(0);
     const int before = panel->copiesToScreen();
@@ -123,7 +125,8 @@ TEST_F(Panel, StepSizeZeroKeepsTheTextStillWhileRepainting) {
     EXPECT_EQ(panel->shownPicture(), picture);
 }
 
-TEST_F(Panel, TheTimerMovesTheTextUntilItIsSwitchedOff) {
+TEST_F(Panel, TheTimerMovesTheTextUntilItIsSwitchedOff)
+{
     make({"zero", "one", "two"});
     panel->setInterval(5);
     panel->setEnableTimer(true);
@@ -143,7 +146,8 @@ TEST_F(Panel, TheTimerMovesTheTextUntilItIsSwitchedOff) {
     EXPECT_GT(panel->copiesToScreen(), copies);
 }
 
-TEST_F(Panel, AHiddenPanelStandsStillButAHiddenWindowDoesNot) {
+TEST_F(Panel, AHiddenPanelStandsStillButAHiddenWindowDoesNot)
+{
     QWidget window;
     TTextPanel *child = new TTextPanel(&window, QStringLiteral("Child"));
     child->setEnableTimer(false);
@@ -163,7 +167,8 @@ TEST_F(Panel, AHiddenPanelStandsStillButAHiddenWindowDoesNot) {
     EXPECT_EQ(child->PixelOffset, -2);
 }
 
-TEST_F(Panel, DrawsItsColourAndTheTextInside) {
+TEST_F(Panel, DrawsItsColourAndTheTextInside)
+{
     make({"WWWW", "WWWW"}, 2);
     panel->Color = Qt::white;
     panel->BevelOuter = TTextPanel::bvNone;
@@ -182,8 +187,7 @@ TEST_F(Panel, DrawsItsColourAndTheTextInside) {
     panel->BevelOuter = TTextPanel::bvRaised;
     panel->Paint();
     EXPECT_EQ(panel->shownPicture().pixel(0, 5), panel->palette().color(QPalette::Light).rgb());
-    EXPECT_EQ(panel->shownPicture().pixel(panel->width() - 1, 5),
-              panel->palette().color(QPalette::Dark).rgb());
+    EXPECT_EQ(panel->shownPicture().pixel(panel->width() - 1, 5), panel->palette().color(QPalette::Dark).rgb());
 }
 
 } // namespace

@@ -7,25 +7,23 @@
 #include <gtest/gtest.h>
 
 // Readable failures: bytes and texts as text.
-inline void PrintTo(const QByteArray &bytes, std::ostream *os) {
-    *os << '"' << bytes.toStdString() << '"';
-}
-inline void PrintTo(const QString &text, std::ostream *os) {
-    *os << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
 
 const QByteArray kFav = "Favourites";
 
 // The tree as indented lines: text and picture.
-void describe(const FolderNode &node, int depth, QByteArray &out) {
+void describe(const FolderNode &node, int depth, QByteArray &out)
+{
     out += QByteArray(depth * 2, ' ') + node.text + ' ' + QByteArray::number(node.picture) + '\n';
     for (const FolderNode &child : node.children)
         describe(child, depth + 1, out);
 }
 
-QByteArray describe(const FolderNode &node) {
+QByteArray describe(const FolderNode &node)
+{
     QByteArray out;
     describe(node, 0, out);
     return out;
@@ -45,12 +43,14 @@ protected:
     Folders folders;
 };
 
-TEST_F(FolderLists, EmptyFolderGivesRootAndEmptyFavouritesWithoutWritingAnything) {
+TEST_F(FolderLists, EmptyFolderGivesRootAndEmptyFavouritesWithoutWritingAnything)
+{
     EXPECT_EQ(tree(), "\\ 0\n  Favourites 0\n");
     EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot).isEmpty());
 }
 
-TEST_F(FolderLists, TreeFollowsSortedLinesWithFavouritesFolderAmongThemAndFavouritesLast) {
+TEST_F(FolderLists, TreeFollowsSortedLinesWithFavouritesFolderAmongThemAndFavouritesLast)
+{
     writeLines("Zucchini\\Soup\r\napple\\\nGarden\\Beans\\Green\rBread\r\n");
     dir.write("Mlist.dat", "Pie\r\ncake\r\n");
     favourites.load();
@@ -70,14 +70,16 @@ TEST_F(FolderLists, TreeFollowsSortedLinesWithFavouritesFolderAmongThemAndFavour
     EXPECT_EQ(favouritesFile(), "Pie\r\ncake\r\n");
 }
 
-TEST_F(FolderLists, FoldersDifferingInCaseAreTwoNodesButOneLineForANewFolder) {
+TEST_F(FolderLists, FoldersDifferingInCaseAreTwoNodesButOneLineForANewFolder)
+{
     writeLines("A\\\r\na\\x\r\n");
     EXPECT_EQ(tree(), "\\ 0\n  A 0\n  a 0\n    x 1\n  Favourites 0\n");
     folders.addFolder({}, QStringLiteral("a"));
     EXPECT_EQ(lines(), "A\\\r\na\\x\r\n");
 }
 
-TEST_F(FolderLists, LastLineThroughANodeSetsItsPicture) {
+TEST_F(FolderLists, LastLineThroughANodeSetsItsPicture)
+{
     writeLines("A\\N\r\nA\\N\\X\\\r\n");
     EXPECT_EQ(tree(), "\\ 0\n  A 0\n    N 0\n      X 0\n  Favourites 0\n");
     // The favourites come last, so a favourite wins over a folder line through the same node.
@@ -86,7 +88,8 @@ TEST_F(FolderLists, LastLineThroughANodeSetsItsPicture) {
     EXPECT_EQ(tree(), "\\ 0\n  Favourites 0\n    N 1\n      X 0\n");
 }
 
-TEST_F(FolderLists, AddingAFavouriteTwiceWritesOnlyOnce) {
+TEST_F(FolderLists, AddingAFavouriteTwiceWritesOnlyOnce)
+{
     EXPECT_TRUE(folders.addFavourite("Pie"));
     EXPECT_EQ(favouritesFile(), "Pie\r\n");
     QFile::remove(dir.file("Mlist.dat"));
@@ -96,7 +99,8 @@ TEST_F(FolderLists, AddingAFavouriteTwiceWritesOnlyOnce) {
     EXPECT_EQ(favourites.names(), QList<QByteArray>{"Pie"});
 }
 
-TEST_F(FolderLists, DraggingAnEntryOntoAnotherFolderRefilesIt) {
+TEST_F(FolderLists, DraggingAnEntryOntoAnotherFolderRefilesIt)
+{
     writeLines("A\\N\r\nB\\\r\n");
     tree();
     EXPECT_TRUE(folders.moveEntry({"A", "N"}, FolderPictureEntry, {"B"}, FolderPictureFolder, kFav));
@@ -104,7 +108,8 @@ TEST_F(FolderLists, DraggingAnEntryOntoAnotherFolderRefilesIt) {
     EXPECT_EQ(tree(), "\\ 0\n  B 0\n    N 1\n  Favourites 0\n");
 }
 
-TEST_F(FolderLists, DraggingOntoTheFavouritesFolderMakesOneFavourite) {
+TEST_F(FolderLists, DraggingOntoTheFavouritesFolderMakesOneFavourite)
+{
     writeLines("A\\N\r\nC\\N\r\n");
     tree();
     EXPECT_TRUE(folders.moveEntry({"A", "N"}, FolderPictureEntry, {kFav}, FolderPictureFolder, kFav));
@@ -116,7 +121,8 @@ TEST_F(FolderLists, DraggingOntoTheFavouritesFolderMakesOneFavourite) {
     EXPECT_EQ(tree(), "\\ 0\n  Favourites 0\n    N 1\n");
 }
 
-TEST_F(FolderLists, DraggingAFavouriteOntoAFolderTakesItOutOfTheFavourites) {
+TEST_F(FolderLists, DraggingAFavouriteOntoAFolderTakesItOutOfTheFavourites)
+{
     writeLines("B\\\r\n");
     folders.addFavourite("N");
     tree();
@@ -125,7 +131,8 @@ TEST_F(FolderLists, DraggingAFavouriteOntoAFolderTakesItOutOfTheFavourites) {
     EXPECT_EQ(lines(), "B\\\r\nB\\N\r\n");
 }
 
-TEST_F(FolderLists, AnEntryDroppedOnTheRootIsFiledByItsBareName) {
+TEST_F(FolderLists, AnEntryDroppedOnTheRootIsFiledByItsBareName)
+{
     writeLines("A\\N\r\nB\\\r\n");
     tree();
     EXPECT_TRUE(folders.moveEntry({"A", "N"}, FolderPictureEntry, {}, FolderPictureFolder, kFav));
@@ -138,7 +145,8 @@ TEST_F(FolderLists, AnEntryDroppedOnTheRootIsFiledByItsBareName) {
     EXPECT_EQ(lines(), "B\\\r\n");
 }
 
-TEST_F(FolderLists, DropsThatDoNotApplyChangeNothing) {
+TEST_F(FolderLists, DropsThatDoNotApplyChangeNothing)
+{
     writeLines("A\\N\r\nA\\M\r\nB\\\r\n");
     tree();
     EXPECT_FALSE(folders.moveEntry({"A", "N"}, FolderPictureEntry, {"A", "M"}, FolderPictureEntry, kFav));
@@ -148,14 +156,16 @@ TEST_F(FolderLists, DropsThatDoNotApplyChangeNothing) {
     EXPECT_FALSE(dir.exists("Mlist.dat"));
 }
 
-TEST_F(FolderLists, DeletingAFolderTakesItsLinesButNotALookalike) {
+TEST_F(FolderLists, DeletingAFolderTakesItsLinesButNotALookalike)
+{
     writeLines("A\\\r\nA\\B\\\r\nAB\\\r\nA\\N\r\na\\x\r\n");
     tree();
     folders.deleteNode({"A"}, FolderPictureFolder, kFav);
     EXPECT_EQ(lines(), "AB\\\r\na\\x\r\n");
 }
 
-TEST_F(FolderLists, DeletingAnEntryTakesItsLineOrItsFavourite) {
+TEST_F(FolderLists, DeletingAnEntryTakesItsLineOrItsFavourite)
+{
     writeLines("A\\N\r\nA\\M\r\n");
     folders.addFavourite("N");
     tree();
@@ -167,7 +177,8 @@ TEST_F(FolderLists, DeletingAnEntryTakesItsLineOrItsFavourite) {
     EXPECT_EQ(lines(), "A\\M\r\n");
 }
 
-TEST_F(FolderLists, DeletingTheFavouritesFolderKeepsItWithAllItsEntries) {
+TEST_F(FolderLists, DeletingTheFavouritesFolderKeepsItWithAllItsEntries)
+{
     folders.addFavourite("N");
     folders.addFavourite("M");
     folders.deleteNode({kFav}, FolderPictureFolder, kFav);
@@ -175,7 +186,8 @@ TEST_F(FolderLists, DeletingTheFavouritesFolderKeepsItWithAllItsEntries) {
     EXPECT_EQ(tree(), "\\ 0\n  Favourites 0\n    M 1\n    N 1\n");
 }
 
-TEST_F(FolderLists, NewFolderGoesInsideTheSelectedNodeButNeverIntoTheFavourites) {
+TEST_F(FolderLists, NewFolderGoesInsideTheSelectedNodeButNeverIntoTheFavourites)
+{
     writeLines("A\\N\r\n");
     folders.addFavourite("P");
     tree();
@@ -194,7 +206,8 @@ TEST_F(FolderLists, NewFolderGoesInsideTheSelectedNodeButNeverIntoTheFavourites)
     EXPECT_EQ(lines(), before);
 }
 
-TEST_F(FolderLists, TypedNamesWithStraySeparatorsGiveTheFolderTheyShow) {
+TEST_F(FolderLists, TypedNamesWithStraySeparatorsGiveTheFolderTheyShow)
+{
     const struct {
         const char *typed;
         QByteArray line;
@@ -219,7 +232,8 @@ TEST_F(FolderLists, TypedNamesWithStraySeparatorsGiveTheFolderTheyShow) {
     EXPECT_FALSE(dir.exists("Folderlist.dat"));
 }
 
-TEST_F(FolderLists, LinesOfOlderFilesWithStraySeparatorsCanBeDeleted) {
+TEST_F(FolderLists, LinesOfOlderFilesWithStraySeparatorsCanBeDeleted)
+{
     writeLines("\\Old\\\r\nKeep\\\\Inner\\Pie\r\n\\\\Root\\\r\n");
     EXPECT_EQ(tree(), "\\ 0\n"
                       "  Root 0\n"
@@ -236,7 +250,8 @@ TEST_F(FolderLists, LinesOfOlderFilesWithStraySeparatorsCanBeDeleted) {
     EXPECT_EQ(lines(), "");
 }
 
-TEST_F(FolderLists, ARecipeNameWithABackslashStaysOneEntry) {
+TEST_F(FolderLists, ARecipeNameWithABackslashStaysOneEntry)
+{
     const QByteArray name = "Salt\\Pepper 50%";
     writeLines("B\\\r\n");
     folders.addFavourite(name);
@@ -253,9 +268,9 @@ TEST_F(FolderLists, ARecipeNameWithABackslashStaysOneEntry) {
     EXPECT_EQ(lines(), "B\\\r\n");
 }
 
-TEST(FolderPaths, ComponentsReadBackExactly) {
-    const QByteArray texts[] = {"plain", "a\\b",   "50%",        "%5C", "%25",
-                                "%%5C",  "%5C\\%", "100%25 off", "%2",  "\\"};
+TEST(FolderPaths, ComponentsReadBackExactly)
+{
+    const QByteArray texts[] = {"plain", "a\\b", "50%", "%5C", "%25", "%%5C", "%5C\\%", "100%25 off", "%2", "\\"};
     for (const QByteArray &text : texts) {
         const QByteArray escaped = escapeComponent(text);
         EXPECT_FALSE(escaped.contains('\\')) << text.constData();
@@ -267,7 +282,8 @@ TEST(FolderPaths, ComponentsReadBackExactly) {
     EXPECT_EQ(LineComponents("\\A\\\\B%5CC\\"), (NodeTexts{"A", "B\\C"}));
 }
 
-TEST_F(FolderLists, FileIsFoundWhateverTheCaseOfItsName) {
+TEST_F(FolderLists, FileIsFoundWhateverTheCaseOfItsName)
+{
     dir.write("FolderList.dat", "A\\\r\n");
     EXPECT_EQ(tree(), "\\ 0\n  A 0\n  Favourites 0\n");
     folders.addFolder({}, QStringLiteral("B"));
@@ -275,7 +291,8 @@ TEST_F(FolderLists, FileIsFoundWhateverTheCaseOfItsName) {
     EXPECT_FALSE(QDir(dir.path()).entryList(QDir::Files).contains(QStringLiteral("Folderlist.dat")));
 }
 
-TEST_F(FolderLists, AFolderListThatCannotBeWrittenIsReportedAndRereadAtTheNextReload) {
+TEST_F(FolderLists, AFolderListThatCannotBeWrittenIsReportedAndRereadAtTheNextReload)
+{
     writeLines("A\\\r\n");
     tree();
     QFile::remove(dir.file("Folderlist.dat"));
@@ -289,7 +306,8 @@ TEST_F(FolderLists, AFolderListThatCannotBeWrittenIsReportedAndRereadAtTheNextRe
     EXPECT_EQ(tree(), "\\ 0\n  Favourites 0\n");
 }
 
-TEST_F(FolderLists, AFavouritesFileThatCannotBeWrittenKeepsTheChangeInMemory) {
+TEST_F(FolderLists, AFavouritesFileThatCannotBeWrittenKeepsTheChangeInMemory)
+{
     QDir(dir.path()).mkdir(QStringLiteral("Mlist.dat"));
     EXPECT_THROW(folders.addFavourite("Pie"), Error);
     EXPECT_TRUE(favourites.contains("Pie"));

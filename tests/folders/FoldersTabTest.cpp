@@ -18,18 +18,15 @@
 #include <gtest/gtest.h>
 
 // Readable failures: bytes and texts as text.
-inline void PrintTo(const QByteArray &bytes, std::ostream *os) {
-    *os << '"' << bytes.toStdString() << '"';
-}
-inline void PrintTo(const QString &text, std::ostream *os) {
-    *os << '"' << text.toStdString() << '"';
-}
+inline void PrintTo(const QByteArray &bytes, std::ostream *os) { *os << '"' << bytes.toStdString() << '"'; }
+inline void PrintTo(const QString &text, std::ostream *os) { *os << '"' << text.toStdString() << '"'; }
 
 namespace {
 
 // The tree as the user sees it: one line per node, indented, with "+" on expanded folders and
 // "*" on recipe entries.
-QString shown(const QTreeWidgetItem *item, int depth = 0) {
+QString shown(const QTreeWidgetItem *item, int depth = 0)
+{
     QString out = QString(depth * 2, QLatin1Char(' ')) + item->text(0);
     if (FoldersTab::picture(item) == FolderPictureEntry)
         out += QLatin1Char('*');
@@ -43,7 +40,8 @@ QString shown(const QTreeWidgetItem *item, int depth = 0) {
 
 class FoldersWindow : public ::testing::Test {
 protected:
-    void start() {
+    void start()
+    {
         t = std::make_unique<TestProgram>(dir.path());
         tab = t->find<FoldersTab>(QStringLiteral("TntTabSheet10"));
         tree = t->find<QTreeWidget>(QStringLiteral("TntTreeView1"));
@@ -56,7 +54,8 @@ protected:
     QString treeText() const { return shown(tree->topLevelItem(0)); }
 
     // The node at the end of the texts, from the root.
-    QTreeWidgetItem *node(const QStringList &texts) const {
+    QTreeWidgetItem *node(const QStringList &texts) const
+    {
         QTreeWidgetItem *item = tree->topLevelItem(0);
         for (const QString &text : texts) {
             QTreeWidgetItem *next = nullptr;
@@ -70,7 +69,8 @@ protected:
         return item;
     }
 
-    void select(const QStringList &texts) {
+    void select(const QStringList &texts)
+    {
         QTreeWidgetItem *item = node(texts);
         ASSERT_NE(item, nullptr) << texts.join('\\').toStdString();
         item->setSelected(true);
@@ -80,7 +80,8 @@ protected:
     void trigger(const char *action) { t->find<QAction>(QLatin1String(action))->trigger(); }
 
     // Answers the next new-folder question with the text, or cancels it.
-    void answer(std::optional<QString> text) {
+    void answer(std::optional<QString> text)
+    {
         t->onNextDialog([text](QDialog &dialog) {
             if (!text)
                 return int(QDialog::Rejected);
@@ -89,7 +90,8 @@ protected:
         });
     }
 
-    void addRecipe(const QByteArray &name) {
+    void addRecipe(const QByteArray &name)
+    {
         NewRecipe recipe;
         recipe.name = name;
         recipe.author = "Cook";
@@ -108,7 +110,8 @@ protected:
     QTreeWidget *tree = nullptr;
 };
 
-TEST_F(FoldersWindow, EmptyFolderShowsRootAndFavouritesAndWritesNothing) {
+TEST_F(FoldersWindow, EmptyFolderShowsRootAndFavouritesAndWritesNothing)
+{
     start();
     EXPECT_EQ(treeText(), QStringLiteral("\\+\n  Favourites\n"));
     EXPECT_TRUE(tree->selectedItems().isEmpty());
@@ -123,7 +126,8 @@ TEST_F(FoldersWindow, EmptyFolderShowsRootAndFavouritesAndWritesNothing) {
     EXPECT_TRUE(t->messages.isEmpty());
 }
 
-TEST_F(FoldersWindow, NewFolderAsksForItsNameAndFilesIt) {
+TEST_F(FoldersWindow, NewFolderAsksForItsNameAndFilesIt)
+{
     start();
     select({});
     answer(QStringLiteral("Soups"));
@@ -132,8 +136,7 @@ TEST_F(FoldersWindow, NewFolderAsksForItsNameAndFilesIt) {
     EXPECT_EQ(treeText(), QStringLiteral("\\+\n  Favourites\n  Soups\n"));
     EXPECT_TRUE(tree->selectedItems().isEmpty());
 
-    for (const std::optional<QString> &reply :
-         {std::optional<QString>(), std::optional<QString>(QString())}) {
+    for (const std::optional<QString> &reply : {std::optional<QString>(), std::optional<QString>(QString())}) {
         select({QStringLiteral("Soups")});
         answer(reply);
         trigger("Ordnerhinzufgen1");
@@ -147,7 +150,8 @@ TEST_F(FoldersWindow, NewFolderAsksForItsNameAndFilesIt) {
     EXPECT_TRUE(t->messages.isEmpty());
 }
 
-TEST_F(FoldersWindow, QuestionIsLaidOutInDialogUnitsWithTheNameSelected) {
+TEST_F(FoldersWindow, QuestionIsLaidOutInDialogUnitsWithTheNameSelected)
+{
     start();
     select({});
     bool asked = false;
@@ -165,17 +169,16 @@ TEST_F(FoldersWindow, QuestionIsLaidOutInDialogUnitsWithTheNameSelected) {
         EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
 
         const QFontMetrics metrics(dialog.font());
-        const int cx = metrics.horizontalAdvance(
-                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                       52;
+        const int cx =
+            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
         const int cy = metrics.height();
         auto mulDiv = [](int a, int b, int c) { return (a * b + c / 2) / c; };
         EXPECT_EQ(dialog.width(), mulDiv(180, cx, 4));
         EXPECT_EQ(prompt->pos(), QPoint(mulDiv(8, cx, 4), mulDiv(8, cy, 8)));
         EXPECT_EQ(edit->geometry().topLeft(), QPoint(mulDiv(8, cx, 4), prompt->geometry().bottom() + 1 + 5));
         EXPECT_EQ(edit->width(), mulDiv(164, cx, 4));
-        EXPECT_EQ(ok->geometry(), QRect(mulDiv(38, cx, 4), edit->geometry().bottom() + 1 + 15,
-                                        mulDiv(50, cx, 4), mulDiv(14, cy, 8)));
+        EXPECT_EQ(ok->geometry(),
+                  QRect(mulDiv(38, cx, 4), edit->geometry().bottom() + 1 + 15, mulDiv(50, cx, 4), mulDiv(14, cy, 8)));
         EXPECT_EQ(cancel->geometry().topLeft(), QPoint(mulDiv(92, cx, 4), ok->y()));
         EXPECT_EQ(dialog.height(), cancel->geometry().bottom() + 1 + 13);
 
@@ -198,7 +201,8 @@ TEST_F(FoldersWindow, QuestionIsLaidOutInDialogUnitsWithTheNameSelected) {
     EXPECT_EQ(value, QStringLiteral("preset"));
 }
 
-TEST_F(FoldersWindow, NewFolderUnderAnEntryKeepsShowingItsRecipe) {
+TEST_F(FoldersWindow, NewFolderUnderAnEntryKeepsShowingItsRecipe)
+{
     dir.write("Folderlist.dat", "A\\N\r\n");
     start();
     addRecipe("N");
@@ -227,7 +231,8 @@ TEST_F(FoldersWindow, NewFolderUnderAnEntryKeepsShowingItsRecipe) {
     EXPECT_TRUE(t->messages.isEmpty()) << t->messages.join('\n').toStdString();
 }
 
-TEST_F(FoldersWindow, DraggedEntryIsRefiledWhereItIsDropped) {
+TEST_F(FoldersWindow, DraggedEntryIsRefiledWhereItIsDropped)
+{
     dir.write("Folderlist.dat", "A\\N\r\nB\\\r\n");
     start();
     EXPECT_EQ(treeText(), QStringLiteral("\\+\n  A+\n    N*\n  B\n  Favourites\n"));
@@ -264,7 +269,8 @@ TEST_F(FoldersWindow, DraggedEntryIsRefiledWhereItIsDropped) {
     EXPECT_TRUE(t->messages.isEmpty());
 }
 
-TEST_F(FoldersWindow, DeleteTakesTheSelectedEntryOrFolder) {
+TEST_F(FoldersWindow, DeleteTakesTheSelectedEntryOrFolder)
+{
     dir.write("Folderlist.dat", "A\\\r\nA\\B\\\r\nA\\N\r\nAB\\\r\n");
     dir.write("Mlist.dat", "Pie\r\n");
     start();
@@ -286,7 +292,8 @@ TEST_F(FoldersWindow, DeleteTakesTheSelectedEntryOrFolder) {
     EXPECT_EQ(dir.read("Folderlist.dat"), "AB\\\r\n");
 }
 
-TEST_F(FoldersWindow, ExpandedFoldersStayExpandedAcrossReloadsWhateverTheirCase) {
+TEST_F(FoldersWindow, ExpandedFoldersStayExpandedAcrossReloadsWhateverTheirCase)
+{
     dir.write("Folderlist.dat", "A\\x\r\nB\\y\r\n");
     start();
     node({QStringLiteral("B")})->setExpanded(false);
@@ -296,7 +303,8 @@ TEST_F(FoldersWindow, ExpandedFoldersStayExpandedAcrossReloadsWhateverTheirCase)
     EXPECT_TRUE(tree->selectedItems().isEmpty());
 }
 
-TEST_F(FoldersWindow, FavouritesFromTheRecipeTabsShowInTheTree) {
+TEST_F(FoldersWindow, FavouritesFromTheRecipeTabsShowInTheTree)
+{
     start();
     tab->addFavourite("Pie");
     EXPECT_EQ(dir.read("Mlist.dat"), "Pie\r\n");
@@ -310,15 +318,15 @@ TEST_F(FoldersWindow, FavouritesFromTheRecipeTabsShowInTheTree) {
     EXPECT_EQ(treeText(), QStringLiteral("\\+\n  Favourites+\n    Cake*\n"));
 }
 
-TEST_F(FoldersWindow, AFileThatCannotBeWrittenIsReportedAndTheTreeStays) {
+TEST_F(FoldersWindow, AFileThatCannotBeWrittenIsReportedAndTheTreeStays)
+{
     start();
     QDir(dir.path()).mkdir(QStringLiteral("Folderlist.dat"));
     select({});
     answer(QStringLiteral("Soups"));
     trigger("Ordnerhinzufgen1");
     ASSERT_EQ(t->messages.size(), 1);
-    EXPECT_TRUE(t->messages.first().contains(QStringLiteral("Folderlist.dat")))
-        << t->messages.first().toStdString();
+    EXPECT_TRUE(t->messages.first().contains(QStringLiteral("Folderlist.dat"))) << t->messages.first().toStdString();
     EXPECT_EQ(treeText(), QStringLiteral("\\+\n  Favourites\n"));
     EXPECT_EQ(tree->selectedItems().size(), 1);
 }
