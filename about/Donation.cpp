@@ -32,6 +32,8 @@ TForm14::TForm14(AppContext &context, QWidget *parent)
     resize(390, 204);
 
     Memo1->setReadOnly(true);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // two lines, always in view
     Memo1->setPlainText(QStringLiteral("Saffin is freeware, if you like the program or think it is useful to you, \n"
                                        "please support me and the further development of Saffin. "));
 

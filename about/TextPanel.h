@@ -77,8 +77,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void frame3D(QPainter &painter, QRect &rect, const QColor &topLeft, const QColor &bottomRight,
-                 int width) const;
+    void frame3D(QPainter &painter, QRect &rect, const QColor &topLeft, const QColor &bottomRight, int width) const;
     void drawBevel(QPainter &painter, QRect &rect, Bevel bevel) const;
     QRect clientRect() const;
 

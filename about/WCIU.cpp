@@ -9,6 +9,7 @@
 
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -36,7 +37,8 @@ void paintWith(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 
 TInfoForm::TInfoForm(AppContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window), m_context(context), Panel1(named(new QFrame(this), "Panel1")),
-      Image1(named(new QLabel(Panel1), "Image1")), Label5(named(new QLabel(QStringLiteral("Saffin 1.2"), this), "Label5")),
+      Image1(named(new QLabel(Panel1), "Image1")),
+      Label5(named(new QLabel(QStringLiteral("Saffin 1.2"), this), "Label5")),
       TextPanel1(new TTextPanel(this, QStringLiteral("TextPanel1"))),
       BitBtn1(named(new QPushButton(QStringLiteral("OK"), this), "BitBtn1")),
       Label2(named(new QLabel(makerHomePage().toString(), this), "Label2"))
@@ -98,6 +100,14 @@ TInfoForm::TInfoForm(AppContext &context, QWidget *parent)
 void TInfoForm::BitBtn1Click() { hide(); }
 
 void TInfoForm::Label2Click() { m_context.platform.openUrl(makerHomePage()); }
+
+void TInfoForm::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        BitBtn1->click();
+    else
+        QWidget::keyPressEvent(event);
+}
 
 bool TInfoForm::eventFilter(QObject *watched, QEvent *event)
 {

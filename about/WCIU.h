@@ -20,6 +20,7 @@ public:
     TTextPanel *textPanel() const { return TextPanel1; }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override; // Enter: the default button
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:

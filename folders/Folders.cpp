@@ -129,10 +129,7 @@ QByteArray unescapeComponent(QByteArrayView text)
     return out;
 }
 
-QByteArray NodePath(const NodeTexts &node)
-{
-    return node.isEmpty() ? QByteArray(1, kSeparator) : joinEscaped(node);
-}
+QByteArray NodePath(const NodeTexts &node) { return node.isEmpty() ? QByteArray(1, kSeparator) : joinEscaped(node); }
 
 NodeTexts LineComponents(QByteArrayView line)
 {

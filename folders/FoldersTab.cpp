@@ -103,7 +103,12 @@ void FolderTreeView::dropEvent(QDropEvent *event)
     const QPoint at = event->position().toPoint();
     // After the drag has ended: rebuilding the tree inside it would pull the items from under it.
     QMetaObject::invokeMethod(
-        this, [this, at] { if (dropped) dropped(at.x(), at.y()); }, Qt::QueuedConnection);
+        this,
+        [this, at] {
+            if (dropped)
+                dropped(at.x(), at.y());
+        },
+        Qt::QueuedConnection);
 }
 
 FoldersTab::FoldersTab(AppContext &context, QWidget *parent)
@@ -111,8 +116,7 @@ FoldersTab::FoldersTab(AppContext &context, QWidget *parent)
       m_splitter(new QSplitter(Qt::Horizontal, this)), TntTreeView1(new FolderTreeView(m_splitter)),
       m_viewPanel(new QFrame(m_splitter)),
       EmbeddedWB4(context.platform.createHtmlView(m_viewPanel, QStringLiteral("EmbeddedWB4"))),
-      TntPopupMenu6(new QMenu(this)),
-      Ordnerhinzufgen1(new QAction(QStringLiteral("Ordner hinzufügen"), TntPopupMenu6)),
+      TntPopupMenu6(new QMenu(this)), Ordnerhinzufgen1(new QAction(QStringLiteral("Ordner hinzufügen"), TntPopupMenu6)),
       Lschen1(new QAction(QStringLiteral("Löschen"), TntPopupMenu6))
 {
     setObjectName(QStringLiteral("TntTabSheet10"));
@@ -158,9 +162,11 @@ FoldersTab::FoldersTab(AppContext &context, QWidget *parent)
     TntPopupMenu6->addAction(Lschen1);
     connect(TntTreeView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { TntPopupMenu6->popup(TntTreeView1->viewport()->mapToGlobal(at)); });
-    connect(Ordnerhinzufgen1, &QAction::triggered, this, [this] { reportingErrors([this] { Ordnerhinzufgen1Click(); }); });
+    connect(Ordnerhinzufgen1, &QAction::triggered, this,
+            [this] { reportingErrors([this] { Ordnerhinzufgen1Click(); }); });
     connect(Lschen1, &QAction::triggered, this, [this] { reportingErrors([this] { Lschen1Click(); }); });
-    connect(TntTreeView1, &QTreeWidget::itemClicked, this, [this] { reportingErrors([this] { TntTreeView1Click(); }); });
+    connect(TntTreeView1, &QTreeWidget::itemClicked, this,
+            [this] { reportingErrors([this] { TntTreeView1Click(); }); });
 }
 
 void FoldersTab::reportingErrors(const std::function<void()> &handler) const
@@ -294,7 +300,6 @@ void FoldersTab::TntTreeView1DragDrop(int X, int Y)
     const QTreeWidgetItem *dragged = selectedNode();
     if (!target || !dragged)
         return;
-    if (m_folders.moveEntry(nodeTexts(dragged), picture(dragged), nodeTexts(target), picture(target),
-                            favouritesName()))
+    if (m_folders.moveEntry(nodeTexts(dragged), picture(dragged), nodeTexts(target), picture(target), favouritesName()))
         ReloadFolderTree();
 }

@@ -7,8 +7,8 @@
 #include <QWidget>
 
 #include <array>
-#include <vector>
 #include <functional>
+#include <vector>
 
 struct AppContext;
 class HtmlView;
@@ -44,7 +44,6 @@ public:
     void expandAll();
 
     HtmlView *view() const { return EmbeddedWB4; }
-    QTreeWidget *tree() const { return TntTreeView1; }
 
     // ML2Click and ML1Click with the list's selected name.
     void addFavourite(QByteArrayView name);

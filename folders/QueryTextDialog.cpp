@@ -36,9 +36,8 @@ QSize averageCharSize(const QFont &font)
 
 QueryTextDialog::QueryTextDialog(const QString &caption, const QString &prompt, const QString &cancelCaption,
                                  const QString &value, const QString &confirmCaption)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      Prompt(new QLabel(this)), Edit(new QLineEdit(this)), OkButton(new QPushButton(this)),
-      CancelButton(new QPushButton(this))
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint), Prompt(new QLabel(this)),
+      Edit(new QLineEdit(this)), OkButton(new QPushButton(this)), CancelButton(new QPushButton(this))
 {
     setObjectName(QStringLiteral("QueryTextDialog"));
     Prompt->setObjectName(QStringLiteral("Prompt"));
@@ -56,8 +55,8 @@ QueryTextDialog::QueryTextDialog(const QString &caption, const QString &prompt, 
     Prompt->setWordWrap(true);
     Prompt->setContentsMargins(0, 0, 0, 0);
     Prompt->setText(narrow(prompt));
-    const QRect needed = QFontMetrics(font()).boundingRect(QRect(0, 0, fieldWidth, 100000),
-                                                            Qt::TextWordWrap, Prompt->text());
+    const QRect needed =
+        QFontMetrics(font()).boundingRect(QRect(0, 0, fieldWidth, 100000), Qt::TextWordWrap, Prompt->text());
     Prompt->setGeometry(left, mulDiv(8, cy, 8), std::min(needed.width(), fieldWidth), needed.height());
 
     Edit->setMaxLength(std::numeric_limits<int>::max());

@@ -15,8 +15,8 @@ class QPushButton;
 class QueryTextDialog : public QDialog {
     Q_OBJECT
 public:
-    QueryTextDialog(const QString &caption, const QString &prompt, const QString &cancelCaption,
-                    const QString &value, const QString &confirmCaption);
+    QueryTextDialog(const QString &caption, const QString &prompt, const QString &cancelCaption, const QString &value,
+                    const QString &confirmCaption);
 
     QString enteredText() const; // the field's text, as the 8-bit code page carries it
 

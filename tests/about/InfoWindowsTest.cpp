@@ -56,7 +56,7 @@ TEST_F(InfoWindows, InfoWindowScrollsTheCreditsEvenWhileHidden)
     EXPECT_GT(panel->LineHeight, 0);
     for (int tick = 0; tick < 3; ++tick)
         panel->TimerTick();
-    in<QPushButton>(info, "BitBtn1")->click();
+    QTest::keyClick(&info, Qt::Key_Return);
     EXPECT_FALSE(info.isVisible());
     const int offset = panel->PixelOffset, top = panel->TopIndex;
     panel->TimerTick();

@@ -1,6 +1,6 @@
+#include "folders/FoldersTab.h"
 #include "app/Dizevadi.h"
 #include "browse/RecipeTabs.h"
-#include "folders/FoldersTab.h"
 #include "folders/QueryTextDialog.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
@@ -169,16 +169,16 @@ TEST_F(FoldersWindow, QuestionIsLaidOutInDialogUnitsWithTheNameSelected)
         EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
 
         const QFontMetrics metrics(dialog.font());
-        const int cx = metrics.horizontalAdvance(
-                           QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
+        const int cx =
+            metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52;
         const int cy = metrics.height();
         auto mulDiv = [](int a, int b, int c) { return (a * b + c / 2) / c; };
         EXPECT_EQ(dialog.width(), mulDiv(180, cx, 4));
         EXPECT_EQ(prompt->pos(), QPoint(mulDiv(8, cx, 4), mulDiv(8, cy, 8)));
         EXPECT_EQ(edit->geometry().topLeft(), QPoint(mulDiv(8, cx, 4), prompt->geometry().bottom() + 1 + 5));
         EXPECT_EQ(edit->width(), mulDiv(164, cx, 4));
-        EXPECT_EQ(ok->geometry(), QRect(mulDiv(38, cx, 4), edit->geometry().bottom() + 1 + 15, mulDiv(50, cx, 4),
-                                        mulDiv(14, cy, 8)));
+        EXPECT_EQ(ok->geometry(),
+                  QRect(mulDiv(38, cx, 4), edit->geometry().bottom() + 1 + 15, mulDiv(50, cx, 4), mulDiv(14, cy, 8)));
         EXPECT_EQ(cancel->geometry().topLeft(), QPoint(mulDiv(92, cx, 4), ok->y()));
         EXPECT_EQ(dialog.height(), cancel->geometry().bottom() + 1 + 13);
 
@@ -212,6 +212,8 @@ TEST_F(FoldersWindow, NewFolderUnderAnEntryKeepsShowingItsRecipe)
     EXPECT_EQ(dir.read("Folderlist.dat"), "A\\N\r\nA\\N\\X\\\r\n");
     QTreeWidgetItem *n = node({QStringLiteral("A"), QStringLiteral("N")});
     ASSERT_NE(n, nullptr);
+    EXPECT_EQ(FoldersTab::NodePath(n), "A\\N");
+    EXPECT_EQ(FoldersTab::NodePath(tree->topLevelItem(0)), "\\");
     EXPECT_EQ(FoldersTab::picture(n), FolderPictureFolder);
 
     RecordingHtmlView *view = t->view(QStringLiteral("EmbeddedWB4"));
