@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCollator>
 #include <QComboBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
@@ -19,28 +20,33 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace {
 
-// Compares by the list's sort column in the user's locale, letter case significant.
-class OfferItem : public QTreeWidgetItem {
-public:
-    OfferItem(const QStringList &texts, const QCollator &collator) : QTreeWidgetItem(texts), m_collator(collator)
-    {
-        setCheckState(0, Qt::Checked);
-    }
-    bool operator<(const QTreeWidgetItem &other) const override
-    {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return m_collator.compare(text(column), other.text(column)) < 0;
-    }
-
-private:
-    const QCollator &m_collator;
-};
+// The user's locale as it is now, letter case significant; each text is keyed once.
+QList<QTreeWidgetItem *> sortedItems(const QList<QTreeWidgetItem *> &items, int column, bool ascending)
+{
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    std::vector<std::pair<QCollatorSortKey, QTreeWidgetItem *>> keyed;
+    keyed.reserve(size_t(items.size()));
+    for (QTreeWidgetItem *item : items)
+        keyed.emplace_back(collator.sortKey(item->text(column)), item);
+    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
+        return ascending ? a.first.compare(b.first) < 0 : b.first.compare(a.first) < 0;
+    });
+    QList<QTreeWidgetItem *> sorted;
+    sorted.reserve(items.size());
+    for (const auto &entry : keyed)
+        sorted.append(entry.second);
+    return sorted;
+}
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int height)
 {
@@ -172,17 +178,21 @@ void UpdateTab::showListing(const ListingRule &rule)
     const Listing listing = listOffers(m_catalogueList, m_context.store, rule);
     QList<QTreeWidgetItem *> items;
     items.reserve(listing.entries.size());
-    for (const CatalogueEntry &entry : listing.entries)
-        items.append(new OfferItem({QString::fromUtf8(entry.name), QString::fromUtf8(entry.author)}, m_collator));
-
-    TntListView1->setUpdatesEnabled(false);
-    TntListView1->clear();
-    TntListView1->addTopLevelItems(items);
+    for (const CatalogueEntry &entry : listing.entries) {
+        auto *item = new QTreeWidgetItem({QString::fromUtf8(entry.name), QString::fromUtf8(entry.author)});
+        item->setCheckState(0, Qt::Checked);
+        items.append(item);
+    }
+    // A listing cut short by a damaged catalogue stays in catalogue order.
     if (listing.error.isEmpty()) {
         SortColumn = 0;
         SortAscending = true;
-        sortList();
+        items = sortedItems(items, SortColumn, SortAscending);
+        TntListView1->header()->setSortIndicator(SortColumn, Qt::AscendingOrder);
     }
+    TntListView1->setUpdatesEnabled(false);
+    TntListView1->clear();
+    TntListView1->addTopLevelItems(items);
     TntListView1->setUpdatesEnabled(true);
     if (!listing.error.isEmpty())
         throw Error(listing.error);
@@ -190,10 +200,12 @@ void UpdateTab::showListing(const ListingRule &rule)
 
 void UpdateTab::sortList()
 {
-    // The user's locale as it is now, letter case significant.
-    m_collator = QCollator(QLocale());
-    m_collator.setCaseSensitivity(Qt::CaseSensitive);
-    TntListView1->sortItems(SortColumn, SortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    const bool updates = TntListView1->updatesEnabled();
+    TntListView1->setUpdatesEnabled(false);
+    TntListView1->addTopLevelItems(
+        sortedItems(TntListView1->invisibleRootItem()->takeChildren(), SortColumn, SortAscending));
+    TntListView1->header()->setSortIndicator(SortColumn, SortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    TntListView1->setUpdatesEnabled(updates);
 }
 
 void UpdateTab::TntBitBtn3Click()
@@ -275,6 +287,8 @@ void UpdateTab::BitBtn1Click()
     std::exception_ptr failure;
     try {
         const QString base = m_context.platform.serverRoot + QStringLiteral("Saffin/Rezepte/");
+        // Package ids of every catalogue entry by name, in catalogue order; made at the first tick.
+        std::optional<QHash<QByteArray, QList<QByteArray>>> packagesByName;
         for (int i = 0; i < maximum; ++i) {
             ProgressBar1->setValue(i);
             window()->setWindowTitle(QStringLiteral("Saffin - %1:%2").arg(i).arg(maximum));
@@ -283,12 +297,15 @@ void UpdateTab::BitBtn1Click()
             const QTreeWidgetItem *item = TntListView1->topLevelItem(i);
             if (item->checkState(0) != Qt::Checked)
                 continue;
-            const QByteArray name = item->text(0).toUtf8();
-            for (int e = 0; e < m_catalogueList.entryCount(); ++e) {
-                const CatalogueEntry entry = m_catalogueList.entry(e);
-                if (entry.name == name)
-                    m_importer.ImportPackage(base, entry.packageId);
+            if (!packagesByName) {
+                packagesByName.emplace();
+                for (int e = 0; e < m_catalogueList.entryCount(); ++e) {
+                    const CatalogueEntry entry = m_catalogueList.entry(e);
+                    (*packagesByName)[entry.name].append(entry.packageId);
+                }
             }
+            for (const QByteArray &packageId : packagesByName->value(item->text(0).toUtf8()))
+                m_importer.ImportPackage(base, packageId);
         }
     } catch (...) {
         failure = std::current_exception();

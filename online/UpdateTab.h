@@ -4,7 +4,6 @@
 #include "online/HttpClient.h"
 #include "online/PackageImport.h"
 
-#include <QCollator>
 #include <QWidget>
 
 #include <memory>
@@ -57,7 +56,6 @@ private:
     HttpClient m_http;
     CatalogueList m_catalogueList;
     PackageImporter m_importer;
-    QCollator m_collator; // what the list items compare with
 
     QComboBox *TntComboBox5;
     QPushButton *SpeedButton2;

@@ -36,6 +36,8 @@ TEST(HttpClient, GetsBodyFromPythonHttpServer)
     }
     const int port = freePort();
     QProcess server;
+    server.setStandardOutputFile(QProcess::nullDevice());
+    server.setStandardErrorFile(QProcess::nullDevice());
     server.start(pythonProgram(), {QStringLiteral("-m"), QStringLiteral("http.server"), QString::number(port),
                                    QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QStringLiteral("--directory"),
                                    dir.path()});
