@@ -21,6 +21,7 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -86,7 +87,7 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
 
     auto *lower = new QWidget;
     auto *lowerLayout = new QVBoxLayout(lower);
-    lowerLayout->setContentsMargins(8, 4, 8, 4);
+    lowerLayout->setContentsMargins(4, 4, 4, 4);
     lowerLayout->setSpacing(6);
     TntComboBox6->setObjectName(QStringLiteral("TntComboBox6"));
     TntBitBtn3 = makeButton(lower, "TntBitBtn3", QStringLiteral("Check for new recipes"), 26);
@@ -101,14 +102,19 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     lowerLayout->addStretch(1);
 
     auto *leftSplitter = new QSplitter(Qt::Vertical);
-    leftSplitter->setObjectName(QStringLiteral("TntPanel8"));
     leftSplitter->setHandleWidth(1);
     leftSplitter->setChildrenCollapsible(false);
     leftSplitter->addWidget(filterArea);
     leftSplitter->addWidget(lower);
     leftSplitter->setSizes({160, 300});
     leftSplitter->setStretchFactor(1, 1);
-    leftSplitter->setFixedWidth(194);
+    // A splitter sets its own size limits from its children, so the width sits on a plain panel.
+    auto *leftPanel = new QWidget;
+    leftPanel->setObjectName(QStringLiteral("TntPanel8"));
+    leftPanel->setFixedWidth(194);
+    auto *leftLayout = new QVBoxLayout(leftPanel);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(leftSplitter);
 
     // Right: the offered recipes over the progress bar.
     TntListView1->setObjectName(QStringLiteral("TntListView1"));
@@ -139,15 +145,11 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     rightLayout->addWidget(TntListView1, 1);
     rightLayout->addWidget(ProgressBar1);
 
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setHandleWidth(1);
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(leftSplitter);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(1, 1);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->setSpacing(1);
+    layout->addWidget(leftPanel);
+    layout->addWidget(right, 1);
 
     const Platform &platform = context.platform;
     auto guarded = [&platform](void (UpdateTab::*handler)(), UpdateTab *tab) {

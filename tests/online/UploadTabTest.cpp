@@ -2,6 +2,7 @@
 #include "common/TextLines.h"
 #include "online/HttpClient.h"
 #include "online/PackageImport.h"
+#include "online/UpdateTab.h"
 #include "online/UploadTab.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
@@ -116,7 +117,7 @@ TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor)
     for (int i = 0; i < u.list().count(); ++i)
         EXPECT_EQ(u.list().item(i)->checkState(), Qt::Checked);
     // The catalogue list is the one the update tab filters.
-    EXPECT_EQ(u.t.program().mainWindow().findChild<QWidget *>("TntTabSheet7") != nullptr, true);
+    EXPECT_EQ(u.t.find<UpdateTab>("TntTabSheet7")->catalogueList().entryCount(), 2);
 
     u.tab().Marknone1Click();
     EXPECT_EQ(u.list().item(0)->checkState(), Qt::Unchecked);
