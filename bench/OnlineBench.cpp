@@ -37,8 +37,7 @@ private:
     QWidget *m_widget;
 };
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
+void writeFile(const QString &path, const QByteArray &bytes) {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -48,8 +47,7 @@ void writeFile(const QString &path, const QByteArray &bytes)
 // Python's http.server over a folder on 127.0.0.1.
 class LocalServer {
 public:
-    explicit LocalServer(const QString &folder)
-    {
+    explicit LocalServer(const QString &folder) {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
         m_port = probe.serverPort();
@@ -57,9 +55,10 @@ public:
         // Its request log goes nowhere: a full pipe would stall the server.
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setStandardErrorFile(QProcess::nullDevice());
-        m_process.start(QStringLiteral("python3"), {QStringLiteral("-m"), QStringLiteral("http.server"),
-                                                    QString::number(m_port), QStringLiteral("--bind"),
-                                                    QStringLiteral("127.0.0.1"), QStringLiteral("--directory"), folder});
+        m_process.start(QStringLiteral("python3"),
+                        {QStringLiteral("-m"), QStringLiteral("http.server"), QString::number(m_port),
+                         QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QStringLiteral("--directory"),
+                         folder});
         for (int i = 0; i < 200; ++i) {
             QTcpSocket socket;
             socket.connectToHost(QStringLiteral("127.0.0.1"), quint16(m_port));
@@ -69,8 +68,7 @@ public:
         }
         throw std::runtime_error("http.server did not start");
     }
-    ~LocalServer()
-    {
+    ~LocalServer() {
         m_process.kill();
         m_process.waitForFinished();
     }
@@ -87,8 +85,7 @@ struct Bench {
     std::unique_ptr<LocalServer> server;
     std::unique_ptr<Program> program;
 
-    void start(int storeRecipes)
-    {
+    void start(int storeRecipes) {
         const QString languages = QCoreApplication::applicationDirPath() + QStringLiteral("/Languages/");
         QDir().mkpath(data.filePath(QStringLiteral("Languages")));
         for (const QString &name : QDir(languages).entryList(QDir::Files))
@@ -113,22 +110,28 @@ struct Bench {
         program = std::make_unique<Program>(std::move(platform));
     }
     UpdateTab &tab() { return *program->mainWindow().findChild<UpdateTab *>(QStringLiteral("TntTabSheet7")); }
-    int listed() { return program->mainWindow().findChild<QTreeWidget *>(QStringLiteral("TntListView1"))->topLevelItemCount(); }
+    int listed() {
+        return program->mainWindow()
+            .findChild<QTreeWidget *>(QStringLiteral("TntListView1"))
+            ->topLevelItemCount();
+    }
 };
 
-QList<QByteArray> entryLines(int i, const QByteArray &language)
-{
+QList<QByteArray> entryLines(int i, const QByteArray &language) {
     static const char *const words[] = {"Soup", "Stew", "Pie", "Tart", "Salad", "Roast", "Cake", "Bread"};
     const int dimension = 1 + i % 6;
     const int values[] = {6, 8, 6, 21, 3, 23};
     QByteArray bits(values[dimension - 1], '0');
     bits[i % bits.size()] = '1';
-    return {QByteArray::number(i), QByteArray(words[i % 8]) + ' ' + QByteArray::number(i * 7919 % 100003),
-            "Author " + QByteArray::number(i % 97), QByteArray::number(dimension), bits, language};
+    return {QByteArray::number(i),
+            QByteArray(words[i % 8]) + ' ' + QByteArray::number(i * 7919 % 100003),
+            "Author " + QByteArray::number(i % 97),
+            QByteArray::number(dimension),
+            bits,
+            language};
 }
 
-void BM_ListCatalogue20000(benchmark::State &state)
-{
+void BM_ListCatalogue20000(benchmark::State &state) {
     Bench b;
     QList<QByteArray> lines;
     for (int i = 0; i < 20000; ++i)
@@ -145,8 +148,7 @@ void BM_ListCatalogue20000(benchmark::State &state)
 BENCHMARK(BM_ListCatalogue20000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The parts of the listing: the download alone, and the listing alone from the fetched copy.
-void BM_FetchCatalogue20000(benchmark::State &state)
-{
+void BM_FetchCatalogue20000(benchmark::State &state) {
     Bench b;
     QList<QByteArray> lines;
     for (int i = 0; i < 20000; ++i)
@@ -154,12 +156,12 @@ void BM_FetchCatalogue20000(benchmark::State &state)
     writeFile(b.www.filePath(QStringLiteral("Saffin/Rezepte.txt")), joinLinesCrLf(lines));
     b.start(0);
     for (auto _ : state)
-        benchmark::DoNotOptimize(b.tab().httpClient().get(b.server->root() + QStringLiteral("Saffin/Rezepte.txt")));
+        benchmark::DoNotOptimize(
+            b.tab().httpClient().get(b.server->root() + QStringLiteral("Saffin/Rezepte.txt")));
 }
 BENCHMARK(BM_FetchCatalogue20000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-void BM_ListFetchedCatalogue20000(benchmark::State &state)
-{
+void BM_ListFetchedCatalogue20000(benchmark::State &state) {
     Bench b;
     QList<QByteArray> lines;
     for (int i = 0; i < 20000; ++i)
@@ -173,8 +175,7 @@ void BM_ListFetchedCatalogue20000(benchmark::State &state)
 }
 BENCHMARK(BM_ListFetchedCatalogue20000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-void BM_AddToDatabase1000Packages(benchmark::State &state)
-{
+void BM_AddToDatabase1000Packages(benchmark::State &state) {
     for (auto _ : state) {
         state.PauseTiming();
         Bench b;
@@ -184,14 +185,29 @@ void BM_AddToDatabase1000Packages(benchmark::State &state)
             catalogue += entry;
             const QByteArray preparation = "Heat the oven. Mix everything.\r\nBake for 40 minutes.";
             const QByteArray ingredients = "200 g flour\r\n2 eggs\r\n100 g butter";
-            const QList<QByteArray> record = {entry[1], entry[2], entry[3], entry[4], entry[5], "False", "", "0",
+            const QList<QByteArray> record = {entry[1],
+                                              entry[2],
+                                              entry[3],
+                                              entry[4],
+                                              entry[5],
+                                              "False",
+                                              "",
+                                              "0",
                                               QByteArray::number(preparation.size()),
                                               QByteArray::number(preparation.size()),
-                                              QByteArray::number(ingredients.size()), "-1", "-1", "-1", "-1", "-1",
-                                              "False", "False"};
+                                              QByteArray::number(ingredients.size()),
+                                              "-1",
+                                              "-1",
+                                              "-1",
+                                              "-1",
+                                              "-1",
+                                              "False",
+                                              "False"};
             const QString id = QString::number(i);
-            writeFile(b.www.filePath(QStringLiteral("Saffin/Rezepte/RezList%1.dat").arg(id)), joinLinesCrLf(record));
-            writeFile(b.www.filePath(QStringLiteral("Saffin/Rezepte/Rezept%1.dat").arg(id)), preparation + ingredients);
+            writeFile(b.www.filePath(QStringLiteral("Saffin/Rezepte/RezList%1.dat").arg(id)),
+                      joinLinesCrLf(record));
+            writeFile(b.www.filePath(QStringLiteral("Saffin/Rezepte/Rezept%1.dat").arg(id)),
+                      preparation + ingredients);
         }
         writeFile(b.www.filePath(QStringLiteral("Saffin/Rezepte.txt")), joinLinesCrLf(catalogue));
         b.start(100000);

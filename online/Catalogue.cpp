@@ -7,18 +7,18 @@
 
 #include <QCoreApplication>
 
-void CatalogueList::setReply(QByteArrayView reply) { m_lines = splitLinesUntilNul(reply); }
+void CatalogueList::setReply(QByteArrayView reply) {
+    m_lines = splitLinesUntilNul(reply);
+}
 
-int CatalogueList::entryCount() const
-{
+int CatalogueList::entryCount() const {
     int count = 0;
     for (qsizetype start = 0; start < m_lines.size() - 1; start += kEntryLines)
         ++count;
     return count;
 }
 
-CatalogueEntry CatalogueList::entry(int index) const
-{
+CatalogueEntry CatalogueList::entry(int index) const {
     const qsizetype start = qsizetype(index) * kEntryLines;
     if (start + kEntryLines > m_lines.size())
         throw Error(QCoreApplication::translate("CatalogueList",
@@ -30,8 +30,7 @@ CatalogueEntry CatalogueList::entry(int index) const
     return {at(0), at(1), at(2), at(3), at(4), at(5)};
 }
 
-Listing listOffers(const CatalogueList &list, const RecipeStore &store, const ListingRule &rule)
-{
+Listing listOffers(const CatalogueList &list, const RecipeStore &store, const ListingRule &rule) {
     Listing listing;
     const int count = list.entryCount();
     for (int i = 0; i < count; ++i) {
@@ -44,7 +43,8 @@ Listing listOffers(const CatalogueList &list, const RecipeStore &store, const Li
         }
         if (!store.isNameFree(entry.name))
             continue;
-        if (rule.dimension && (entry.dimension != *rule.dimension || !BitsOverlap(entry.categories, rule.selection)))
+        if (rule.dimension &&
+            (entry.dimension != *rule.dimension || !BitsOverlap(entry.categories, rule.selection)))
             continue;
         if (entry.language != rule.language || store.isDeleted(entry.name))
             continue;

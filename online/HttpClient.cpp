@@ -10,7 +10,9 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("HttpClient", text); }
+QString tr(const char *text) {
+    return QCoreApplication::translate("HttpClient", text);
+}
 
 struct Reply {
     QByteArray body;
@@ -18,8 +20,7 @@ struct Reply {
     bool tooLarge = false;
 };
 
-size_t collect(char *data, size_t size, size_t count, void *userData)
-{
+size_t collect(char *data, size_t size, size_t count, void *userData) {
     auto *reply = static_cast<Reply *>(userData);
     const qint64 bytes = qint64(size * count);
     if (reply->body.size() + bytes > reply->limit) {
@@ -32,15 +33,13 @@ size_t collect(char *data, size_t size, size_t count, void *userData)
 
 } // namespace
 
-void ensureCurlInitialised()
-{
+void ensureCurlInitialised() {
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     if (!initialised)
         throw Error(tr("The network library could not be started."));
 }
 
-HttpClient::HttpClient()
-{
+HttpClient::HttpClient() {
     ensureCurlInitialised();
     m_curl = curl_easy_init();
     if (!m_curl)
@@ -50,16 +49,16 @@ HttpClient::HttpClient()
     curl_easy_setopt(m_curl, CURLOPT_COOKIEFILE, "");
 }
 
-HttpClient::~HttpClient() { curl_easy_cleanup(m_curl); }
+HttpClient::~HttpClient() {
+    curl_easy_cleanup(m_curl);
+}
 
-void HttpClient::useImportSettings()
-{
+void HttpClient::useImportSettings() {
     m_userAgent = "Saffin";
     m_connectTimeoutMs = 10000;
 }
 
-QByteArray HttpClient::get(const QString &url)
-{
+QByteArray HttpClient::get(const QString &url) {
     const QByteArray address = url.toUtf8();
     Reply reply;
     reply.limit = m_replyLimit;
@@ -93,12 +92,14 @@ QByteArray HttpClient::get(const QString &url)
                         .arg(url)
                         .arg(m_replyLimit / (1024 * 1024.0), 0, 'f', m_replyLimit % (1024 * 1024) ? 2 : 0));
     if (result != CURLE_OK) {
-        const QString reason = errorText[0] ? QString::fromUtf8(errorText) : QString::fromUtf8(curl_easy_strerror(result));
+        const QString reason =
+            errorText[0] ? QString::fromUtf8(errorText) : QString::fromUtf8(curl_easy_strerror(result));
         throw Error(tr("Could not download \"%1\": %2").arg(url, reason));
     }
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
     if (status < 200 || status > 299)
-        throw Error(tr("Could not download \"%1\": the server answered with status %2.").arg(url).arg(status));
+        throw Error(
+            tr("Could not download \"%1\": the server answered with status %2.").arg(url).arg(status));
     return reply.body;
 }

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QCollator>
 #include <QComboBox>
+#include <QHBoxLayout>
 #include <QHash>
 #include <QHeaderView>
 #include <QListWidget>
@@ -21,7 +22,6 @@
 #include <QSplitter>
 #include <QTreeWidget>
 #include <QTreeWidgetItem>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,8 +31,7 @@
 namespace {
 
 // The user's locale as it is now, letter case significant; each text is keyed once.
-QList<QTreeWidgetItem *> sortedItems(const QList<QTreeWidgetItem *> &items, int column, bool ascending)
-{
+QList<QTreeWidgetItem *> sortedItems(const QList<QTreeWidgetItem *> &items, int column, bool ascending) {
     QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseSensitive);
     std::vector<std::pair<QCollatorSortKey, QTreeWidgetItem *>> keyed;
@@ -49,8 +48,7 @@ QList<QTreeWidgetItem *> sortedItems(const QList<QTreeWidgetItem *> &items, int 
     return sorted;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int height)
-{
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int height) {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setFixedSize(176, height);
@@ -63,9 +61,8 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context), m_importer(m_http, context.store, context.dataDir),
       TntComboBox5(new QComboBox), SpeedButton2(new QPushButton), TntCheckListBox5(new QListWidget),
       TntComboBox6(new QComboBox), TntBitBtn3(nullptr), BitBtn1(nullptr), TntBitBtn2(nullptr),
-      TntListView1(new QTreeWidget), TntPopupMenu3(new QMenu(this)), TntMenuItem1(nullptr), TntMenuItem2(nullptr),
-      ProgressBar1(new QProgressBar)
-{
+      TntListView1(new QTreeWidget), TntPopupMenu3(new QMenu(this)), TntMenuItem1(nullptr),
+      TntMenuItem2(nullptr), ProgressBar1(new QProgressBar) {
     setObjectName(QStringLiteral("TntTabSheet7"));
 
     // Left column: the filter area over the language box and the three buttons.
@@ -161,22 +158,22 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     connect(SpeedButton2, &QPushButton::clicked, this, guarded(&UpdateTab::SpeedButton2Click, this));
     connect(TntComboBox5, &QComboBox::activated, this, guarded(&UpdateTab::TntComboBox5Change, this));
     connect(TntComboBox6, &QComboBox::activated, this, guarded(&UpdateTab::TntComboBox6Change, this));
-    connect(TntCheckListBox5, &QListWidget::itemChanged, this, guarded(&UpdateTab::TntCheckListBox5Click, this));
+    connect(TntCheckListBox5, &QListWidget::itemChanged, this,
+            guarded(&UpdateTab::TntCheckListBox5Click, this));
     connect(TntMenuItem1, &QAction::triggered, this, guarded(&UpdateTab::TntMenuItem1Click, this));
     connect(TntMenuItem2, &QAction::triggered, this, guarded(&UpdateTab::TntMenuItem2Click, this));
-    connect(TntListView1->header(), &QHeaderView::sectionClicked, this,
-            [this, &platform](int column) { reportErrors(platform, [&] { TntListView1ColumnClick(column); }); });
+    connect(TntListView1->header(), &QHeaderView::sectionClicked, this, [this, &platform](int column) {
+        reportErrors(platform, [&] { TntListView1ColumnClick(column); });
+    });
     connect(TntListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { TntPopupMenu3->popup(TntListView1->viewport()->mapToGlobal(at)); });
 }
 
-QString UpdateTab::catalogueAddress() const
-{
+QString UpdateTab::catalogueAddress() const {
     return m_context.platform.serverRoot + QStringLiteral("Saffin/Rezepte.txt");
 }
 
-void UpdateTab::showListing(const ListingRule &rule)
-{
+void UpdateTab::showListing(const ListingRule &rule) {
     const Listing listing = listOffers(m_catalogueList, m_context.store, rule);
     QList<QTreeWidgetItem *> items;
     items.reserve(listing.entries.size());
@@ -200,18 +197,17 @@ void UpdateTab::showListing(const ListingRule &rule)
         throw Error(listing.error);
 }
 
-void UpdateTab::sortList()
-{
+void UpdateTab::sortList() {
     const bool updates = TntListView1->updatesEnabled();
     TntListView1->setUpdatesEnabled(false);
     TntListView1->addTopLevelItems(
         sortedItems(TntListView1->invisibleRootItem()->takeChildren(), SortColumn, SortAscending));
-    TntListView1->header()->setSortIndicator(SortColumn, SortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    TntListView1->header()->setSortIndicator(SortColumn,
+                                             SortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
     TntListView1->setUpdatesEnabled(updates);
 }
 
-void UpdateTab::TntBitBtn3Click()
-{
+void UpdateTab::TntBitBtn3Click() {
     QByteArray reply;
     try {
         reply = m_http.get(catalogueAddress());
@@ -222,8 +218,7 @@ void UpdateTab::TntBitBtn3Click()
     showListing({toAnsi(TntComboBox6->currentText()), std::nullopt, {}});
 }
 
-void UpdateTab::TntCheckListBox5Click()
-{
+void UpdateTab::TntCheckListBox5Click() {
     QByteArray selection;
     for (int i = 0; i < TntCheckListBox5->count(); ++i)
         selection += TntCheckListBox5->item(i)->checkState() == Qt::Checked ? '1' : '0';
@@ -231,15 +226,17 @@ void UpdateTab::TntCheckListBox5Click()
                  selection});
 }
 
-void UpdateTab::TntComboBox6Change() { TntCheckListBox5Click(); }
+void UpdateTab::TntComboBox6Change() {
+    TntCheckListBox5Click();
+}
 
-void UpdateTab::TntComboBox5Change()
-{
+void UpdateTab::TntComboBox5Change() {
     {
         const QSignalBlocker blocker(TntCheckListBox5);
         TntCheckListBox5->clear();
         const int index = TntComboBox5->currentIndex();
-        const int count = index >= 0 && index < int(CategoryValueCounts.size()) ? CategoryValueCounts[index] : 0;
+        const int count =
+            index >= 0 && index < int(CategoryValueCounts.size()) ? CategoryValueCounts[index] : 0;
         for (int v = 1; v <= count; ++v) {
             auto *item = new QListWidgetItem(QString::fromUtf8(CategoryLabel(m_context.texts, index + 1, v)));
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -250,8 +247,7 @@ void UpdateTab::TntComboBox5Change()
     TntCheckListBox5Click();
 }
 
-void UpdateTab::SpeedButton2Click()
-{
+void UpdateTab::SpeedButton2Click() {
     if (TntCheckListBox5->count() > 0) {
         const QSignalBlocker blocker(TntCheckListBox5);
         const Qt::CheckState state =
@@ -262,28 +258,31 @@ void UpdateTab::SpeedButton2Click()
     TntCheckListBox5Click();
 }
 
-void UpdateTab::setAllChecked(bool checked)
-{
+void UpdateTab::setAllChecked(bool checked) {
     for (int i = 0; i < TntListView1->topLevelItemCount(); ++i)
         TntListView1->topLevelItem(i)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void UpdateTab::TntMenuItem1Click() { setAllChecked(true); }
+void UpdateTab::TntMenuItem1Click() {
+    setAllChecked(true);
+}
 
-void UpdateTab::TntMenuItem2Click() { setAllChecked(false); }
+void UpdateTab::TntMenuItem2Click() {
+    setAllChecked(false);
+}
 
-void UpdateTab::TntListView1ColumnClick(int column)
-{
+void UpdateTab::TntListView1ColumnClick(int column) {
     SortColumn = column;
     SortAscending = column == LastClickedColumn ? !SortAscending : true;
     sortList();
     LastClickedColumn = column;
 }
 
-void UpdateTab::TntBitBtn2Click() { m_context.store.clearDeletedNames(); }
+void UpdateTab::TntBitBtn2Click() {
+    m_context.store.clearDeletedNames();
+}
 
-void UpdateTab::BitBtn1Click()
-{
+void UpdateTab::BitBtn1Click() {
     const int maximum = TntListView1->topLevelItemCount();
     ProgressBar1->setMaximum(maximum);
     std::exception_ptr failure;
@@ -328,7 +327,8 @@ void UpdateTab::BitBtn1Click()
         try {
             std::rethrow_exception(failure);
         } catch (const Error &error) {
-            throw Error(fetchFailure.isEmpty() ? error.text() : error.text() + QLatin1Char('\n') + fetchFailure);
+            throw Error(fetchFailure.isEmpty() ? error.text()
+                                               : error.text() + QLatin1Char('\n') + fetchFailure);
         }
     }
     if (!fetchFailure.isEmpty())

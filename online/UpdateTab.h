@@ -28,8 +28,8 @@ public:
     CatalogueList &catalogueList() { return m_catalogueList; }
     PackageImporter &importer() { return m_importer; }
 
-    void TntBitBtn3Click();   // fetch and list
-    void TntComboBox5Change(); // refill the value list, all ticked, then filter
+    void TntBitBtn3Click();       // fetch and list
+    void TntComboBox5Change();    // refill the value list, all ticked, then filter
     void TntCheckListBox5Click(); // filter
     void TntComboBox6Change();
     void SpeedButton2Click();

@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "online/HttpClient.h"
+#include "common/Error.h"
 #include "tests/online/OnlinePeers.h"
 
 #include <QDir>
@@ -13,8 +13,7 @@
 
 namespace {
 
-QString errorOf(HttpClient &http, const QString &url)
-{
+QString errorOf(HttpClient &http, const QString &url) {
     try {
         http.get(url);
     } catch (const Error &error) {
@@ -25,8 +24,7 @@ QString errorOf(HttpClient &http, const QString &url)
 
 } // namespace
 
-TEST(HttpClient, GetsBodyFromPythonHttpServer)
-{
+TEST(HttpClient, GetsBodyFromPythonHttpServer) {
     QTemporaryDir dir;
     const QByteArray body("line one\r\nzero\0byte", 19);
     {
@@ -39,8 +37,8 @@ TEST(HttpClient, GetsBodyFromPythonHttpServer)
     server.setStandardOutputFile(QProcess::nullDevice());
     server.setStandardErrorFile(QProcess::nullDevice());
     server.start(pythonProgram(), {QStringLiteral("-m"), QStringLiteral("http.server"), QString::number(port),
-                                   QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QStringLiteral("--directory"),
-                                   dir.path()});
+                                   QStringLiteral("--bind"), QStringLiteral("127.0.0.1"),
+                                   QStringLiteral("--directory"), dir.path()});
     ASSERT_TRUE(server.waitForStarted());
     for (int i = 0; i < 100; ++i) {
         QTcpSocket probe;
@@ -60,8 +58,7 @@ TEST(HttpClient, GetsBodyFromPythonHttpServer)
     server.waitForFinished();
 }
 
-TEST(HttpClient, SendsHeadersKeepsCookiesAndSwitchesForImports)
-{
+TEST(HttpClient, SendsHeadersKeepsCookiesAndSwitchesForImports) {
     ExchangeServer server;
     server.put(QStringLiteral("a.txt"), "a");
     HttpClient http;
@@ -76,15 +73,16 @@ TEST(HttpClient, SendsHeadersKeepsCookiesAndSwitchesForImports)
     ASSERT_EQ(requests.size(), 3);
     for (const QJsonObject &request : requests)
         EXPECT_EQ(request.value("accept").toString(), QStringLiteral("text/html, */*"));
-    EXPECT_EQ(requests[0].value("agent").toString(), QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
-    EXPECT_EQ(requests[1].value("agent").toString(), QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+    EXPECT_EQ(requests[0].value("agent").toString(),
+              QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+    EXPECT_EQ(requests[1].value("agent").toString(),
+              QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
     EXPECT_EQ(requests[2].value("agent").toString(), QStringLiteral("Saffin"));
     EXPECT_EQ(requests[0].value("cookie").toString(), QString());
     EXPECT_EQ(requests[1].value("cookie").toString(), QStringLiteral("exchange=kept"));
 }
 
-TEST(HttpClient, FailuresNameTheAddress)
-{
+TEST(HttpClient, FailuresNameTheAddress) {
     ExchangeServer server(1);
     server.put(QStringLiteral("a.txt"), "a");
     HttpClient http;
@@ -97,8 +95,7 @@ TEST(HttpClient, FailuresNameTheAddress)
     EXPECT_TRUE(refused.contains(nobody)) << refused.toStdString();
 }
 
-TEST(HttpClient, RefusesRepliesPastTheLimit)
-{
+TEST(HttpClient, RefusesRepliesPastTheLimit) {
     ExchangeServer server;
     server.put(QStringLiteral("small.bin"), QByteArray(1000, 'x'));
     server.put(QStringLiteral("big.bin"), QByteArray(1001, 'x'));
@@ -111,8 +108,7 @@ TEST(HttpClient, RefusesRepliesPastTheLimit)
     EXPECT_TRUE(refused.contains(QStringLiteral("refused"))) << refused.toStdString();
 }
 
-TEST(HttpClient, RefusesRepliesPastTheDefaultLimit)
-{
+TEST(HttpClient, RefusesRepliesPastTheDefaultLimit) {
     ExchangeServer server;
     server.put(QStringLiteral("huge.bin"), QByteArray(HttpClient::kDefaultReplyLimit + 1, 'x'));
     HttpClient http;

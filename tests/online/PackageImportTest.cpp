@@ -1,6 +1,6 @@
+#include "online/PackageImport.h"
 #include "common/Error.h"
 #include "online/HttpClient.h"
-#include "online/PackageImport.h"
 #include "store/Database.h"
 #include "tests/online/OnlinePeers.h"
 #include "tests/support/TempDataDir.h"
@@ -15,23 +15,20 @@ struct Fixture {
     TempDataDir dir{false};
     RecipeStore store{dir.path()};
     HttpClient http;
-    Fixture()
-    {
+    Fixture() {
         store.openData();
         store.loadIndex();
     }
 };
 
-QByteArray jpegLike(int size)
-{
+QByteArray jpegLike(int size) {
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
         bytes[i] = char(i * 7 + 3);
     return bytes;
 }
 
-QString importError(PackageImporter &importer, const QString &base, const QByteArray &id)
-{
+QString importError(PackageImporter &importer, const QString &base, const QByteArray &id) {
     try {
         importer.ImportPackage(base, id);
     } catch (const Error &error) {
@@ -42,8 +39,7 @@ QString importError(PackageImporter &importer, const QString &base, const QByteA
 
 } // namespace
 
-TEST(PackageImport, AddsEveryRecordAsCatalogueRecipe)
-{
+TEST(PackageImport, AddsEveryRecordAsCatalogueRecipe) {
     Fixture f;
     ExchangeServer server;
     const TestPackage package = makePackage({
@@ -82,8 +78,7 @@ TEST(PackageImport, AddsEveryRecordAsCatalogueRecipe)
     EXPECT_EQ(f.store.recordCount(), 6);
 }
 
-TEST(PackageImport, RecordWithoutPictureLeavesTheExchangeFile)
-{
+TEST(PackageImport, RecordWithoutPictureLeavesTheExchangeFile) {
     Fixture f;
     ExchangeServer server;
     const TestPackage package = makePackage({{"Soup", "A", "2", "1", "English", "water", "Boil.", {}}});
@@ -98,8 +93,7 @@ TEST(PackageImport, RecordWithoutPictureLeavesTheExchangeFile)
     EXPECT_EQ(f.store.recordCount(), 1);
 }
 
-TEST(PackageImport, EmptyIndexAddsNothingButFetchesBoth)
-{
+TEST(PackageImport, EmptyIndexAddsNothingButFetchesBoth) {
     Fixture f;
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte/RezList1.dat"), "");
@@ -110,8 +104,7 @@ TEST(PackageImport, EmptyIndexAddsNothingButFetchesBoth)
     EXPECT_EQ(f.store.recordCount(), 0);
 }
 
-TEST(PackageImport, SecondTryComesAfterOneSecondAndSwitchesTheAgent)
-{
+TEST(PackageImport, SecondTryComesAfterOneSecondAndSwitchesTheAgent) {
     Fixture f;
     ExchangeServer server(1, QStringLiteral("Rezept5"));
     const TestPackage package = makePackage({{"Soup"}});
@@ -134,8 +127,7 @@ TEST(PackageImport, SecondTryComesAfterOneSecondAndSwitchesTheAgent)
     EXPECT_EQ(f.store.recordCount(), 1);
 }
 
-TEST(PackageImport, TwoFailuresEndTheImportBeforeAnythingIsAdded)
-{
+TEST(PackageImport, TwoFailuresEndTheImportBeforeAnythingIsAdded) {
     Fixture f;
     ExchangeServer server(2, QStringLiteral("RezList"));
     const TestPackage package = makePackage({{"Soup"}});
@@ -148,11 +140,9 @@ TEST(PackageImport, TwoFailuresEndTheImportBeforeAnythingIsAdded)
     EXPECT_EQ(f.store.recordCount(), 0);
 }
 
-TEST(PackageImport, HostilePackagesAreRefusedWhole)
-{
-    const TestPackage good = makePackage({{"First", "A", "4", "1", "English", "ingredients", "preparation",
-                                           jpegLike(300)},
-                                          {"Second"}});
+TEST(PackageImport, HostilePackagesAreRefusedWhole) {
+    const TestPackage good = makePackage(
+        {{"First", "A", "4", "1", "English", "ingredients", "preparation", jpegLike(300)}, {"Second"}});
     QList<QByteArray> lines = good.index.split('\n');
     auto withLine = [&](int line, const QByteArray &value) {
         QList<QByteArray> copy = lines;
@@ -187,8 +177,7 @@ TEST(PackageImport, HostilePackagesAreRefusedWhole)
     }
 }
 
-TEST(PackageImport, IdentifierStaysInsideThePackageFolder)
-{
+TEST(PackageImport, IdentifierStaysInsideThePackageFolder) {
     Fixture f;
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"), "not a package");
@@ -199,7 +188,8 @@ TEST(PackageImport, IdentifierStaysInsideThePackageFolder)
     const QStringList paths = server.paths();
     ASSERT_FALSE(paths.isEmpty());
     for (const QString &path : paths) {
-        EXPECT_TRUE(path.startsWith(QStringLiteral("/Saffin/Rezepte/RezList%2F..%2F..%2FRezepte.txt%3Fx%23y.dat")))
+        EXPECT_TRUE(
+            path.startsWith(QStringLiteral("/Saffin/Rezepte/RezList%2F..%2F..%2FRezepte.txt%3Fx%23y.dat")))
             << path.toStdString();
     }
     EXPECT_EQ(f.store.recordCount(), 0);

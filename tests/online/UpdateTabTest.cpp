@@ -1,6 +1,6 @@
+#include "online/UpdateTab.h"
 #include "online/Catalogue.h"
 #include "online/HttpClient.h"
-#include "online/UpdateTab.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
 #include "tests/online/OnlinePeers.h"
@@ -28,11 +28,8 @@ struct Online {
     TestProgram t;
 
     explicit Online(ExchangeServer &server, const QByteArray &deleted = {})
-        : server(server), t(platform(dir, server, deleted))
-    {
-    }
-    static Platform platform(TempDataDir &dir, ExchangeServer &server, const QByteArray &deleted)
-    {
+        : server(server), t(platform(dir, server, deleted)) {}
+    static Platform platform(TempDataDir &dir, ExchangeServer &server, const QByteArray &deleted) {
         if (!deleted.isEmpty())
             dir.write("DelRez.dat", deleted);
         Platform p = TestProgram::platformFor(dir.path());
@@ -43,8 +40,7 @@ struct Online {
     QTreeWidget &list() { return *t.find<QTreeWidget>("TntListView1"); }
     RecipeStore &store() { return t.program().context().store; }
     void click(const char *button) { t.find<QPushButton>(QLatin1String(button))->click(); }
-    QStringList column(int c)
-    {
+    QStringList column(int c) {
         QStringList texts;
         for (int i = 0; i < list().topLevelItemCount(); ++i)
             texts.append(list().topLevelItem(i)->text(c));
@@ -53,8 +49,7 @@ struct Online {
     int catalogueRequests() const { return int(server.paths().count(QStringLiteral("/Saffin/Rezepte.txt"))); }
 };
 
-void putPackage(ExchangeServer &server, const QByteArray &id, const QList<TestRecipe> &recipes)
-{
+void putPackage(ExchangeServer &server, const QByteArray &id, const QList<TestRecipe> &recipes) {
     const TestPackage package = makePackage(recipes);
     server.put(QStringLiteral("Saffin/Rezepte/RezList%1.dat").arg(QString::fromUtf8(id)), package.index);
     server.put(QStringLiteral("Saffin/Rezepte/Rezept%1.dat").arg(QString::fromUtf8(id)), package.data);
@@ -62,15 +57,15 @@ void putPackage(ExchangeServer &server, const QByteArray &id, const QList<TestRe
 
 } // namespace
 
-TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
-{
+TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks) {
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
-               catalogueText({{"1", "banana bread", "Zoe", "4", kDish, "English"},
-                              {"2", "Apple Pie", "Mia", "1", "000001", "English"},
-                              {"3", "Crumble", "Al", "4", kDish, "English"},
-                              {"4", "Eintopf", "Al", "4", kDish, "German"},
-                              {"5", QString::fromUtf8("Äpfel im Schlafrock").toUtf8(), "Bo", "4", kDish, "English"}}));
+               catalogueText(
+                   {{"1", "banana bread", "Zoe", "4", kDish, "English"},
+                    {"2", "Apple Pie", "Mia", "1", "000001", "English"},
+                    {"3", "Crumble", "Al", "4", kDish, "English"},
+                    {"4", "Eintopf", "Al", "4", kDish, "German"},
+                    {"5", QString::fromUtf8("Äpfel im Schlafrock").toUtf8(), "Bo", "4", kDish, "English"}}));
     Online o(server);
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -93,8 +88,8 @@ TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
 
     // The filter applies the category selection of dimension 4 (chosen by the language start-up).
     o.tab().TntCheckListBox5Click();
-    EXPECT_EQ(o.column(0), (QStringList{QString::fromUtf8("Äpfel im Schlafrock"), QStringLiteral("banana bread"),
-                                        QStringLiteral("Crumble")}));
+    EXPECT_EQ(o.column(0), (QStringList{QString::fromUtf8("Äpfel im Schlafrock"),
+                                        QStringLiteral("banana bread"), QStringLiteral("Crumble")}));
     o.click("SpeedButton2"); // nothing ticked now
     EXPECT_EQ(o.list().topLevelItemCount(), 0);
     o.click("SpeedButton2");
@@ -112,11 +107,11 @@ TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
     QLocale::setDefault(before);
 }
 
-TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten)
-{
+TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten) {
     ExchangeServer server;
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Old Stew", "A", "4", kDish, "English"},
-                                                                     {"2", "New Stew", "A", "4", kDish, "English"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"1", "Old Stew", "A", "4", kDish, "English"},
+                              {"2", "New Stew", "A", "4", kDish, "English"}}));
     Online o(server, "OLD STEW\r\n");
     o.click("TntBitBtn3");
     EXPECT_EQ(o.column(0), QStringList{QStringLiteral("New Stew")});
@@ -127,10 +122,10 @@ TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten)
     EXPECT_EQ(o.column(0), (QStringList{QStringLiteral("New Stew"), QStringLiteral("Old Stew")}));
 }
 
-TEST(UpdateTab, CatalogueFetchRetriesOnceAtOnce)
-{
+TEST(UpdateTab, CatalogueFetchRetriesOnceAtOnce) {
     ExchangeServer server(1, QStringLiteral("Rezepte.txt"));
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Soup", "A", "4", kDish, "English"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"1", "Soup", "A", "4", kDish, "English"}}));
     Online o(server);
     o.click("TntBitBtn3");
     EXPECT_TRUE(o.t.messages.isEmpty());
@@ -149,8 +144,7 @@ TEST(UpdateTab, CatalogueFetchRetriesOnceAtOnce)
     EXPECT_EQ(o.tab().catalogueList().entryCount(), 1);
 }
 
-TEST(UpdateTab, CutShortCatalogueKeepsWhatWasListedAndReports)
-{
+TEST(UpdateTab, CutShortCatalogueKeepsWhatWasListedAndReports) {
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
                catalogueText({{"1", "Soup", "A", "4", kDish, "English"}}) + "2\r\nStew\r\nA\r\n");
@@ -161,12 +155,12 @@ TEST(UpdateTab, CutShortCatalogueKeepsWhatWasListedAndReports)
     EXPECT_TRUE(o.t.messages[0].contains(QStringLiteral("incomplete")));
 }
 
-TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain)
-{
+TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain) {
     ExchangeServer server;
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"10", "Soup", "A", "4", kDish, "English"},
-                                                                     {"11", "Soup", "B", "4", kDish, "English"},
-                                                                     {"12", "Stew", "C", "4", kDish, "English"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"10", "Soup", "A", "4", kDish, "English"},
+                              {"11", "Soup", "B", "4", kDish, "English"},
+                              {"12", "Stew", "C", "4", kDish, "English"}}));
     putPackage(server, "10", {{"Soup", "A"}});
     putPackage(server, "11", {{"Soup", "B"}, {"Soup Two", "B"}});
     putPackage(server, "12", {{"Stew", "C"}});
@@ -176,7 +170,8 @@ TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain)
     o.list().topLevelItem(2)->setCheckState(0, Qt::Unchecked);
 
     QStringList captions;
-    QObject::connect(&o.t.main(), &QWidget::windowTitleChanged, [&](const QString &title) { captions.append(title); });
+    QObject::connect(&o.t.main(), &QWidget::windowTitleChanged,
+                     [&](const QString &title) { captions.append(title); });
     o.click("BitBtn1");
     EXPECT_TRUE(o.t.messages.isEmpty()) << o.t.messages.join('\n').toStdString();
     EXPECT_EQ(captions, (QStringList{"Saffin - 0:3", "Saffin - 1:3", "Saffin - 2:3", "Saffin"}));
@@ -195,18 +190,19 @@ TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain)
 
     // The user agent switched with the first import and stayed for the later fetch.
     const QList<QJsonObject> requests = server.requests();
-    EXPECT_EQ(requests.first().value("agent").toString(), QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+    EXPECT_EQ(requests.first().value("agent").toString(),
+              QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
     EXPECT_EQ(requests.last().value("path").toString(), QStringLiteral("/Saffin/Rezepte.txt"));
     EXPECT_EQ(requests.last().value("agent").toString(), QStringLiteral("Saffin"));
     EXPECT_EQ(o.tab().httpClient().connectTimeoutMs(), 10000);
 }
 
-TEST(UpdateTab, FailingImportKeepsEarlierRecipesCleansUpAndReports)
-{
+TEST(UpdateTab, FailingImportKeepsEarlierRecipesCleansUpAndReports) {
     ExchangeServer server;
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Apple", "A", "4", kDish, "English"},
-                                                                     {"2", "Broken", "A", "4", kDish, "English"},
-                                                                     {"3", "Cherry", "A", "4", kDish, "English"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"1", "Apple", "A", "4", kDish, "English"},
+                              {"2", "Broken", "A", "4", kDish, "English"},
+                              {"3", "Cherry", "A", "4", kDish, "English"}}));
     putPackage(server, "1", {{"Apple"}});
     putPackage(server, "3", {{"Cherry"}});
     Online o(server);
@@ -223,10 +219,10 @@ TEST(UpdateTab, FailingImportKeepsEarlierRecipesCleansUpAndReports)
     EXPECT_EQ(o.column(0), (QStringList{"Broken", "Cherry"}));
 }
 
-TEST(UpdateTab, AddToDatabaseWithEmptyListOnlyCleansUp)
-{
+TEST(UpdateTab, AddToDatabaseWithEmptyListOnlyCleansUp) {
     ExchangeServer server;
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Soup", "A", "4", kDish, "German"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"1", "Soup", "A", "4", kDish, "German"}}));
     Online o(server);
     o.click("BitBtn1");
     EXPECT_TRUE(o.t.messages.isEmpty());

@@ -1,9 +1,9 @@
+#include "online/UploadTab.h"
 #include "common/LanguageTexts.h"
 #include "common/TextLines.h"
 #include "online/HttpClient.h"
 #include "online/PackageImport.h"
 #include "online/UpdateTab.h"
-#include "online/UploadTab.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
 #include "tests/online/OnlinePeers.h"
@@ -21,8 +21,7 @@
 
 namespace {
 
-QByteArray pictureBytes(int size)
-{
+QByteArray pictureBytes(int size) {
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
         bytes[i] = char(255 - i % 251);
@@ -35,20 +34,22 @@ struct Upload {
     TestProgram t;
 
     explicit Upload(int smtpPort = 9) : t(platform(dir, server, smtpPort)) {}
-    static Platform platform(TempDataDir &dir, ExchangeServer &server, int smtpPort)
-    {
+    static Platform platform(TempDataDir &dir, ExchangeServer &server, int smtpPort) {
         Platform p = TestProgram::platformFor(dir.path());
         p.serverRoot = server.root();
-        p.smtp = {QStringLiteral("127.0.0.1"), smtpPort, QStringLiteral("saffin01"),
-                  QStringLiteral("uploadmailbox0000000"), QStringLiteral("upload@saffin.invalid"),
+        p.smtp = {QStringLiteral("127.0.0.1"),
+                  smtpPort,
+                  QStringLiteral("saffin01"),
+                  QStringLiteral("uploadmailbox0000000"),
+                  QStringLiteral("upload@saffin.invalid"),
                   QStringLiteral("recipes@saffin.invalid")};
         return p;
     }
     UploadTab &tab() { return *t.find<UploadTab>("TntTabSheet3"); }
     QListWidget &list() { return *t.find<QListWidget>("TntCheckListBox2"); }
     RecipeStore &store() { return t.program().context().store; }
-    void addOwn(const QByteArray &name, const QByteArray &author, const QByteArray &picture = {}, bool own = true)
-    {
+    void addOwn(const QByteArray &name, const QByteArray &author, const QByteArray &picture = {},
+                bool own = true) {
         if (!picture.isEmpty())
             dir.write("temp2.jpg", picture);
         NewRecipe r;
@@ -63,8 +64,7 @@ struct Upload {
         r.own = own;
         store().addRecipe(r);
     }
-    QStringList items()
-    {
+    QStringList items() {
         QStringList texts;
         for (int i = 0; i < list().count(); ++i)
             texts.append(list().item(i)->text());
@@ -72,12 +72,12 @@ struct Upload {
     }
 };
 
-QMap<QString, QByteArray> unzip(const QByteArray &archive)
-{
+QMap<QString, QByteArray> unzip(const QByteArray &archive) {
     QMap<QString, QByteArray> files;
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t *source = zip_source_buffer_create(archive.constData(), zip_uint64_t(archive.size()), 0, &error);
+    zip_source_t *source =
+        zip_source_buffer_create(archive.constData(), zip_uint64_t(archive.size()), 0, &error);
     zip_t *zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (!zip) {
         if (source)
@@ -101,13 +101,13 @@ QMap<QString, QByteArray> unzip(const QByteArray &archive)
 
 } // namespace
 
-TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor)
-{
+TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor) {
     Upload u;
-    u.server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Borscht", "Olga", "3", "01", "German"},
-                                                                       {"2", "Knoedel", "Else", "3", "01", "German"}}));
-    u.addOwn("Borscht", "Olga");   // offered under the same author: left out
-    u.addOwn("Knoedel", "Hans");   // same name, another author: listed
+    u.server.put(QStringLiteral("Saffin/Rezepte.txt"),
+                 catalogueText({{"1", "Borscht", "Olga", "3", "01", "German"},
+                                {"2", "Knoedel", "Else", "3", "01", "German"}}));
+    u.addOwn("Borscht", "Olga"); // offered under the same author: left out
+    u.addOwn("Knoedel", "Hans"); // same name, another author: listed
     u.addOwn("Zwiebelkuchen", "Hans");
     u.addOwn("Apfelmus", "Hans");
     u.addOwn("Imported", "Hans", {}, false);
@@ -130,8 +130,7 @@ TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor)
     EXPECT_EQ(u.t.main().pageControl()->currentIndex(), 0);
 }
 
-TEST(UploadTab, ExportReadsBackAsPackageAndIsMailedZipped)
-{
+TEST(UploadTab, ExportReadsBackAsPackageAndIsMailedZipped) {
     MailSink sink;
     Upload u(sink.port());
     u.server.put(QStringLiteral("Saffin/Rezepte.txt"), "");
@@ -175,7 +174,8 @@ TEST(UploadTab, ExportReadsBackAsPackageAndIsMailedZipped)
     RecipeStore store(fresh.path());
     store.openData();
     HttpClient http;
-    PackageImporter(http, store, fresh.path()).ImportPackage(u.server.root() + QStringLiteral("Saffin/Rezepte/"), "new");
+    PackageImporter(http, store, fresh.path())
+        .ImportPackage(u.server.root() + QStringLiteral("Saffin/Rezepte/"), "new");
     ASSERT_EQ(store.recordCount(), 3);
     for (int r = 0; r < 3; ++r) {
         const QByteArray name = store.line(r, FieldName).toByteArray();
@@ -203,8 +203,7 @@ TEST(UploadTab, ExportReadsBackAsPackageAndIsMailedZipped)
     EXPECT_EQ(files.value("Rezepte.new"), data);
 }
 
-TEST(UploadTab, FailedSendKeepsTheArchiveAndSaysNothingOfSuccess)
-{
+TEST(UploadTab, FailedSendKeepsTheArchiveAndSaysNothingOfSuccess) {
     Upload u(freePort());
     u.server.put(QStringLiteral("Saffin/Rezepte.txt"), "");
     u.addOwn("Apfelmus", "Hans");
@@ -216,8 +215,7 @@ TEST(UploadTab, FailedSendKeepsTheArchiveAndSaysNothingOfSuccess)
     EXPECT_NE(u.t.messages[0], u.t.program().context().texts.text(119));
 }
 
-TEST(UploadTab, NothingCheckedWritesAnEmptyDataFileAndKeepsTheOldIndex)
-{
+TEST(UploadTab, NothingCheckedWritesAnEmptyDataFileAndKeepsTheOldIndex) {
     MailSink sink;
     Upload u(sink.port());
     u.server.put(QStringLiteral("Saffin/Rezepte.txt"), "");
