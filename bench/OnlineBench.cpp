@@ -37,7 +37,8 @@ private:
     QWidget *m_widget;
 };
 
-void writeFile(const QString &path, const QByteArray &bytes) {
+void writeFile(const QString &path, const QByteArray &bytes)
+{
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
@@ -47,7 +48,8 @@ void writeFile(const QString &path, const QByteArray &bytes) {
 // Python's http.server over a folder on 127.0.0.1.
 class LocalServer {
 public:
-    explicit LocalServer(const QString &folder) {
+    explicit LocalServer(const QString &folder)
+    {
         QTcpServer probe;
         probe.listen(QHostAddress::LocalHost, 0);
         m_port = probe.serverPort();
@@ -68,7 +70,8 @@ public:
         }
         throw std::runtime_error("http.server did not start");
     }
-    ~LocalServer() {
+    ~LocalServer()
+    {
         m_process.kill();
         m_process.waitForFinished();
     }
@@ -85,7 +88,8 @@ struct Bench {
     std::unique_ptr<LocalServer> server;
     std::unique_ptr<Program> program;
 
-    void start(int storeRecipes) {
+    void start(int storeRecipes)
+    {
         const QString languages = QCoreApplication::applicationDirPath() + QStringLiteral("/Languages/");
         QDir().mkpath(data.filePath(QStringLiteral("Languages")));
         for (const QString &name : QDir(languages).entryList(QDir::Files))
@@ -110,14 +114,16 @@ struct Bench {
         program = std::make_unique<Program>(std::move(platform));
     }
     UpdateTab &tab() { return *program->mainWindow().findChild<UpdateTab *>(QStringLiteral("TntTabSheet7")); }
-    int listed() {
+    int listed()
+    {
         return program->mainWindow()
             .findChild<QTreeWidget *>(QStringLiteral("TntListView1"))
             ->topLevelItemCount();
     }
 };
 
-QList<QByteArray> entryLines(int i, const QByteArray &language) {
+QList<QByteArray> entryLines(int i, const QByteArray &language)
+{
     static const char *const words[] = {"Soup", "Stew", "Pie", "Tart", "Salad", "Roast", "Cake", "Bread"};
     const int dimension = 1 + i % 6;
     const int values[] = {6, 8, 6, 21, 3, 23};
@@ -131,7 +137,8 @@ QList<QByteArray> entryLines(int i, const QByteArray &language) {
             language};
 }
 
-void BM_ListCatalogue20000(benchmark::State &state) {
+void BM_ListCatalogue20000(benchmark::State &state)
+{
     Bench b;
     QList<QByteArray> lines;
     for (int i = 0; i < 20000; ++i)
@@ -148,7 +155,8 @@ void BM_ListCatalogue20000(benchmark::State &state) {
 BENCHMARK(BM_ListCatalogue20000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 // The parts of the listing: the download alone, and the listing alone from the fetched copy.
-void BM_FetchCatalogue20000(benchmark::State &state) {
+void BM_FetchCatalogue20000(benchmark::State &state)
+{
     Bench b;
     QList<QByteArray> lines;
     for (int i = 0; i < 20000; ++i)
@@ -161,7 +169,8 @@ void BM_FetchCatalogue20000(benchmark::State &state) {
 }
 BENCHMARK(BM_FetchCatalogue20000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-void BM_ListFetchedCatalogue20000(benchmark::State &state) {
+void BM_ListFetchedCatalogue20000(benchmark::State &state)
+{
     Bench b;
     QList<QByteArray> lines;
     for (int i = 0; i < 20000; ++i)
@@ -175,7 +184,8 @@ void BM_ListFetchedCatalogue20000(benchmark::State &state) {
 }
 BENCHMARK(BM_ListFetchedCatalogue20000)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
-void BM_AddToDatabase1000Packages(benchmark::State &state) {
+void BM_AddToDatabase1000Packages(benchmark::State &state)
+{
     for (auto _ : state) {
         state.PauseTiming();
         Bench b;

@@ -7,18 +7,21 @@
 
 #include <QCoreApplication>
 
-void CatalogueList::setReply(QByteArrayView reply) {
+void CatalogueList::setReply(QByteArrayView reply)
+{
     m_lines = splitLinesUntilNul(reply);
 }
 
-int CatalogueList::entryCount() const {
+int CatalogueList::entryCount() const
+{
     int count = 0;
     for (qsizetype start = 0; start < m_lines.size() - 1; start += kEntryLines)
         ++count;
     return count;
 }
 
-CatalogueEntry CatalogueList::entry(int index) const {
+CatalogueEntry CatalogueList::entry(int index) const
+{
     const qsizetype start = qsizetype(index) * kEntryLines;
     if (start + kEntryLines > m_lines.size())
         throw Error(QCoreApplication::translate("CatalogueList",
@@ -30,7 +33,8 @@ CatalogueEntry CatalogueList::entry(int index) const {
     return {at(0), at(1), at(2), at(3), at(4), at(5)};
 }
 
-Listing listOffers(const CatalogueList &list, const RecipeStore &store, const ListingRule &rule) {
+Listing listOffers(const CatalogueList &list, const RecipeStore &store, const ListingRule &rule)
+{
     Listing listing;
     const int count = list.entryCount();
     for (int i = 0; i < count; ++i) {

@@ -12,8 +12,8 @@
 
 CommunityTab::CommunityTab(AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context), TntToolBar5(new QToolBar(this)), TntToolButton22(new QToolButton),
-      Back(new QToolButton),
-      EmbeddedWB2(context.platform.createHtmlView(this, QStringLiteral("EmbeddedWB2"))) {
+      Back(new QToolButton), EmbeddedWB2(context.platform.createHtmlView(this, QStringLiteral("EmbeddedWB2")))
+{
     setObjectName(QStringLiteral("TntTabSheet2"));
     TntToolBar5->setObjectName(QStringLiteral("TntToolBar5"));
     TntToolBar5->setIconSize(QSize(24, 24));
@@ -44,19 +44,22 @@ CommunityTab::CommunityTab(AppContext &context, QWidget *parent)
     connect(Back, &QToolButton::clicked, this, [this] { BackClick(); });
 }
 
-void CommunityTab::TntPageControl1Change(int currentIndex) {
+void CommunityTab::TntPageControl1Change(int currentIndex)
+{
     if (currentIndex != kPageIndex || CommunityLoaded)
         return;
     CommunityLoaded = true;
     TntToolButton22Click();
 }
 
-void CommunityTab::TntToolButton22Click() {
+void CommunityTab::TntToolButton22Click()
+{
     const QString language = m_language ? m_language() : QStringLiteral("English");
     EmbeddedWB2->Navigate(m_context.platform.serverRoot + QStringLiteral("Saffin/") + language);
 }
 
-void CommunityTab::BackClick() {
+void CommunityTab::BackClick()
+{
     try {
         EmbeddedWB2->GoBack();
     } catch (const std::exception &) {

@@ -10,7 +10,8 @@
 
 namespace {
 
-QString tr(const char *text) {
+QString tr(const char *text)
+{
     return QCoreApplication::translate("HttpClient", text);
 }
 
@@ -20,7 +21,8 @@ struct Reply {
     bool tooLarge = false;
 };
 
-size_t collect(char *data, size_t size, size_t count, void *userData) {
+size_t collect(char *data, size_t size, size_t count, void *userData)
+{
     auto *reply = static_cast<Reply *>(userData);
     const qint64 bytes = qint64(size * count);
     if (reply->body.size() + bytes > reply->limit) {
@@ -33,13 +35,15 @@ size_t collect(char *data, size_t size, size_t count, void *userData) {
 
 } // namespace
 
-void ensureCurlInitialised() {
+void ensureCurlInitialised()
+{
     static const bool initialised = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
     if (!initialised)
         throw Error(tr("The network library could not be started."));
 }
 
-HttpClient::HttpClient() {
+HttpClient::HttpClient()
+{
     ensureCurlInitialised();
     m_curl = curl_easy_init();
     if (!m_curl)
@@ -49,16 +53,19 @@ HttpClient::HttpClient() {
     curl_easy_setopt(m_curl, CURLOPT_COOKIEFILE, "");
 }
 
-HttpClient::~HttpClient() {
+HttpClient::~HttpClient()
+{
     curl_easy_cleanup(m_curl);
 }
 
-void HttpClient::useImportSettings() {
+void HttpClient::useImportSettings()
+{
     m_userAgent = "Saffin";
     m_connectTimeoutMs = 10000;
 }
 
-QByteArray HttpClient::get(const QString &url) {
+QByteArray HttpClient::get(const QString &url)
+{
     const QByteArray address = url.toUtf8();
     Reply reply;
     reply.limit = m_replyLimit;

@@ -14,12 +14,14 @@
 
 namespace {
 
-QString tr(const char *text) {
+QString tr(const char *text)
+{
     return QCoreApplication::translate("PackageImport", text);
 }
 
 // A decimal 32-bit integer as the record layout writes it: optional minus, digits only.
-std::optional<qint32> decimal(QByteArrayView text) {
+std::optional<qint32> decimal(QByteArrayView text)
+{
     qsizetype i = text.startsWith('-') ? 1 : 0;
     if (i == text.size() || text.size() - i > 10)
         return std::nullopt;
@@ -38,7 +40,8 @@ std::optional<qint32> decimal(QByteArrayView text) {
 
 } // namespace
 
-QList<PackageRecord> parsePackage(QByteArrayView index, QByteArrayView data, const QString &packageName) {
+QList<PackageRecord> parsePackage(QByteArrayView index, QByteArrayView data, const QString &packageName)
+{
     const QList<QByteArray> lines = splitLinesUntilNul(index);
     QList<PackageRecord> records;
     for (qsizetype s = 0; s < lines.size() - 1; s += RecordLineCount) {
@@ -100,9 +103,12 @@ QList<PackageRecord> parsePackage(QByteArrayView index, QByteArrayView data, con
 }
 
 PackageImporter::PackageImporter(HttpClient &http, RecipeStore &store, QString dataDir, int retryPauseMs)
-    : m_http(http), m_store(store), m_dataDir(std::move(dataDir)), m_retryPauseMs(retryPauseMs) {}
+    : m_http(http), m_store(store), m_dataDir(std::move(dataDir)), m_retryPauseMs(retryPauseMs)
+{
+}
 
-QByteArray PackageImporter::fetchWithRetry(const QString &url) {
+QByteArray PackageImporter::fetchWithRetry(const QString &url)
+{
     try {
         return m_http.get(url);
     } catch (const Error &) {
@@ -111,7 +117,8 @@ QByteArray PackageImporter::fetchWithRetry(const QString &url) {
     }
 }
 
-void PackageImporter::ImportPackage(const QString &base, QByteArrayView packageId) {
+void PackageImporter::ImportPackage(const QString &base, QByteArrayView packageId)
+{
     m_http.useImportSettings();
     // Percent-encoded, so an identifier can never leave the package folder ("../", "?", "#").
     const QString id = QString::fromLatin1(packageId.toByteArray().toPercentEncoding());

@@ -5,7 +5,8 @@
 
 #include <QCoreApplication>
 
-void reportErrors(const Platform &platform, const std::function<void()> &handler) {
+void reportErrors(const Platform &platform, const std::function<void()> &handler)
+{
     try {
         handler();
     } catch (const Error &error) {

@@ -31,7 +31,8 @@
 namespace {
 
 // The user's locale as it is now, letter case significant; each text is keyed once.
-QList<QTreeWidgetItem *> sortedItems(const QList<QTreeWidgetItem *> &items, int column, bool ascending) {
+QList<QTreeWidgetItem *> sortedItems(const QList<QTreeWidgetItem *> &items, int column, bool ascending)
+{
     QCollator collator{QLocale()};
     collator.setCaseSensitivity(Qt::CaseSensitive);
     std::vector<std::pair<QCollatorSortKey, QTreeWidgetItem *>> keyed;
@@ -48,7 +49,8 @@ QList<QTreeWidgetItem *> sortedItems(const QList<QTreeWidgetItem *> &items, int 
     return sorted;
 }
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int height) {
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int height)
+{
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setFixedSize(176, height);
@@ -62,7 +64,8 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
       TntComboBox5(new QComboBox), SpeedButton2(new QPushButton), TntCheckListBox5(new QListWidget),
       TntComboBox6(new QComboBox), TntBitBtn3(nullptr), BitBtn1(nullptr), TntBitBtn2(nullptr),
       TntListView1(new QTreeWidget), TntPopupMenu3(new QMenu(this)), TntMenuItem1(nullptr),
-      TntMenuItem2(nullptr), ProgressBar1(new QProgressBar) {
+      TntMenuItem2(nullptr), ProgressBar1(new QProgressBar)
+{
     setObjectName(QStringLiteral("TntTabSheet7"));
 
     // Left column: the filter area over the language box and the three buttons.
@@ -169,11 +172,13 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
             [this](const QPoint &at) { TntPopupMenu3->popup(TntListView1->viewport()->mapToGlobal(at)); });
 }
 
-QString UpdateTab::catalogueAddress() const {
+QString UpdateTab::catalogueAddress() const
+{
     return m_context.platform.serverRoot + QStringLiteral("Saffin/Rezepte.txt");
 }
 
-void UpdateTab::showListing(const ListingRule &rule) {
+void UpdateTab::showListing(const ListingRule &rule)
+{
     const Listing listing = listOffers(m_catalogueList, m_context.store, rule);
     QList<QTreeWidgetItem *> items;
     items.reserve(listing.entries.size());
@@ -197,7 +202,8 @@ void UpdateTab::showListing(const ListingRule &rule) {
         throw Error(listing.error);
 }
 
-void UpdateTab::sortList() {
+void UpdateTab::sortList()
+{
     const bool updates = TntListView1->updatesEnabled();
     TntListView1->setUpdatesEnabled(false);
     TntListView1->addTopLevelItems(
@@ -207,7 +213,8 @@ void UpdateTab::sortList() {
     TntListView1->setUpdatesEnabled(updates);
 }
 
-void UpdateTab::TntBitBtn3Click() {
+void UpdateTab::TntBitBtn3Click()
+{
     QByteArray reply;
     try {
         reply = m_http.get(catalogueAddress());
@@ -218,7 +225,8 @@ void UpdateTab::TntBitBtn3Click() {
     showListing({toAnsi(TntComboBox6->currentText()), std::nullopt, {}});
 }
 
-void UpdateTab::TntCheckListBox5Click() {
+void UpdateTab::TntCheckListBox5Click()
+{
     QByteArray selection;
     for (int i = 0; i < TntCheckListBox5->count(); ++i)
         selection += TntCheckListBox5->item(i)->checkState() == Qt::Checked ? '1' : '0';
@@ -226,11 +234,13 @@ void UpdateTab::TntCheckListBox5Click() {
                  selection});
 }
 
-void UpdateTab::TntComboBox6Change() {
+void UpdateTab::TntComboBox6Change()
+{
     TntCheckListBox5Click();
 }
 
-void UpdateTab::TntComboBox5Change() {
+void UpdateTab::TntComboBox5Change()
+{
     {
         const QSignalBlocker blocker(TntCheckListBox5);
         TntCheckListBox5->clear();
@@ -247,7 +257,8 @@ void UpdateTab::TntComboBox5Change() {
     TntCheckListBox5Click();
 }
 
-void UpdateTab::SpeedButton2Click() {
+void UpdateTab::SpeedButton2Click()
+{
     if (TntCheckListBox5->count() > 0) {
         const QSignalBlocker blocker(TntCheckListBox5);
         const Qt::CheckState state =
@@ -258,31 +269,37 @@ void UpdateTab::SpeedButton2Click() {
     TntCheckListBox5Click();
 }
 
-void UpdateTab::setAllChecked(bool checked) {
+void UpdateTab::setAllChecked(bool checked)
+{
     for (int i = 0; i < TntListView1->topLevelItemCount(); ++i)
         TntListView1->topLevelItem(i)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void UpdateTab::TntMenuItem1Click() {
+void UpdateTab::TntMenuItem1Click()
+{
     setAllChecked(true);
 }
 
-void UpdateTab::TntMenuItem2Click() {
+void UpdateTab::TntMenuItem2Click()
+{
     setAllChecked(false);
 }
 
-void UpdateTab::TntListView1ColumnClick(int column) {
+void UpdateTab::TntListView1ColumnClick(int column)
+{
     SortColumn = column;
     SortAscending = column == LastClickedColumn ? !SortAscending : true;
     sortList();
     LastClickedColumn = column;
 }
 
-void UpdateTab::TntBitBtn2Click() {
+void UpdateTab::TntBitBtn2Click()
+{
     m_context.store.clearDeletedNames();
 }
 
-void UpdateTab::BitBtn1Click() {
+void UpdateTab::BitBtn1Click()
+{
     const int maximum = TntListView1->topLevelItemCount();
     ProgressBar1->setMaximum(maximum);
     std::exception_ptr failure;

@@ -19,17 +19,20 @@
 
 namespace {
 
-QString tr(const char *text) {
+QString tr(const char *text)
+{
     return QCoreApplication::translate("Upload", text);
 }
 
-QString nativePath(const QString &path) {
+QString nativePath(const QString &path)
+{
     return QDir::toNativeSeparators(path);
 }
 
 } // namespace
 
-int exportRecipes(RecipeStore &store, const QString &dataDir, const QList<QByteArray> &names) {
+int exportRecipes(RecipeStore &store, const QString &dataDir, const QList<QByteArray> &names)
+{
     const QString dataPath = dataDir + QStringLiteral("Rezepte.new");
     const QString indexPath = dataDir + QStringLiteral("RezList.new");
     removeFileIfExists(dataPath);
@@ -87,7 +90,8 @@ int exportRecipes(RecipeStore &store, const QString &dataDir, const QList<QByteA
     return written;
 }
 
-void writeZipArchive(const QString &archivePath, const QStringList &files) {
+void writeZipArchive(const QString &archivePath, const QStringList &files)
+{
     const QByteArray archiveName = QFile::encodeName(archivePath);
     int error = 0;
     zip_t *archive = zip_open(archiveName.constData(), ZIP_CREATE | ZIP_TRUNCATE, &error);
@@ -122,7 +126,8 @@ void writeZipArchive(const QString &archivePath, const QStringList &files) {
 }
 
 void sendMailWithAttachment(const SmtpSettings &smtp, const QByteArray &subject, const QByteArray &body,
-                            const QString &attachmentPath) {
+                            const QString &attachmentPath)
+{
     ensureCurlInitialised();
     std::unique_ptr<CURL, decltype(&curl_easy_cleanup)> curl(curl_easy_init(), &curl_easy_cleanup);
     if (!curl)

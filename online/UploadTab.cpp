@@ -24,7 +24,8 @@
 
 namespace {
 
-QToolButton *makeToolButton(QToolBar *bar, const char *name, QStyle::StandardPixmap icon) {
+QToolButton *makeToolButton(QToolBar *bar, const char *name, QStyle::StandardPixmap icon)
+{
     auto *button = new QToolButton(bar);
     button->setObjectName(QLatin1String(name));
     button->setIcon(bar->style()->standardIcon(icon));
@@ -40,7 +41,8 @@ QToolButton *makeToolButton(QToolBar *bar, const char *name, QStyle::StandardPix
 UploadTab::UploadTab(AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context), TntToolBar4(new QToolBar(this)), TntToolButton20(nullptr),
       TB76(nullptr), TntCheckListBox2(new QListWidget(this)), TntPopupMenu2(new QMenu(this)),
-      Markall1(nullptr), Marknone1(nullptr) {
+      Markall1(nullptr), Marknone1(nullptr)
+{
     setObjectName(QStringLiteral("TntTabSheet3"));
     TntToolBar4->setObjectName(QStringLiteral("TntToolBar4"));
     TntToolBar4->setIconSize(QSize(24, 24));
@@ -80,12 +82,14 @@ UploadTab::UploadTab(AppContext &context, QWidget *parent)
     });
 }
 
-void UploadTab::setOnline(HttpClient &http, CatalogueList &catalogueList) {
+void UploadTab::setOnline(HttpClient &http, CatalogueList &catalogueList)
+{
     m_http = &http;
     m_catalogueList = &catalogueList;
 }
 
-void UploadTab::TntToolButton20Click() {
+void UploadTab::TntToolButton20Click()
+{
     if (!m_http || !m_catalogueList)
         throw Error(tr("The recipe server cannot be reached from this tab."));
     const QString address = m_context.platform.serverRoot + QStringLiteral("Saffin/Rezepte.txt");
@@ -118,27 +122,32 @@ void UploadTab::TntToolButton20Click() {
     }
 }
 
-void UploadTab::TntCheckListBox2DblClick() {
+void UploadTab::TntCheckListBox2DblClick()
+{
     const QListWidgetItem *item = TntCheckListBox2->currentItem();
     if (!item || !item->isSelected())
         return;
     Q_EMIT openRecipeRequested(item->text().toUtf8());
 }
 
-void UploadTab::setAllChecked(bool checked) {
+void UploadTab::setAllChecked(bool checked)
+{
     for (int i = 0; i < TntCheckListBox2->count(); ++i)
         TntCheckListBox2->item(i)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void UploadTab::Markall1Click() {
+void UploadTab::Markall1Click()
+{
     setAllChecked(true);
 }
 
-void UploadTab::Marknone1Click() {
+void UploadTab::Marknone1Click()
+{
     setAllChecked(false);
 }
 
-void UploadTab::TB76Click() {
+void UploadTab::TB76Click()
+{
     const QString dataDir = m_context.dataDir;
     QList<QByteArray> names;
     for (int i = 0; i < TntCheckListBox2->count(); ++i)
@@ -156,7 +165,8 @@ void UploadTab::TB76Click() {
     m_context.platform.showMessage(m_context.texts.text(119));
 }
 
-bool UploadTab::SendUploadMail() {
+bool UploadTab::SendUploadMail()
+{
     const QString archive = m_context.dataDir + QStringLiteral("Upload.zip");
     const QFileInfo info(archive);
     if (!info.exists())

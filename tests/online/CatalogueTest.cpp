@@ -7,7 +7,8 @@
 
 namespace {
 
-void addRecipe(RecipeStore &store, const QByteArray &name) {
+void addRecipe(RecipeStore &store, const QByteArray &name)
+{
     NewRecipe recipe;
     recipe.name = name;
     recipe.author = "Someone";
@@ -17,7 +18,8 @@ void addRecipe(RecipeStore &store, const QByteArray &name) {
     store.addRecipe(recipe);
 }
 
-QList<QByteArray> names(const Listing &listing) {
+QList<QByteArray> names(const Listing &listing)
+{
     QList<QByteArray> result;
     for (const CatalogueEntry &entry : listing.entries)
         result.append(entry.name);
@@ -26,7 +28,8 @@ QList<QByteArray> names(const Listing &listing) {
 
 } // namespace
 
-TEST(CatalogueList, SplitsAtEveryLineBreakAndStopsAtZeroByte) {
+TEST(CatalogueList, SplitsAtEveryLineBreakAndStopsAtZeroByte)
+{
     CatalogueList list;
     list.setReply(QByteArray("7\rSoup\nAnna\r\n2\r\n01\nGerman\r\0ignored\n", 35));
     ASSERT_EQ(list.entryCount(), 1);
@@ -39,7 +42,8 @@ TEST(CatalogueList, SplitsAtEveryLineBreakAndStopsAtZeroByte) {
     EXPECT_EQ(entry.language, "German");
 }
 
-TEST(CatalogueList, EntriesRunWhileTheirFirstLineIsNotTheLast) {
+TEST(CatalogueList, EntriesRunWhileTheirFirstLineIsNotTheLast)
+{
     struct Case {
         int lines;
         int entries;
@@ -59,7 +63,8 @@ TEST(CatalogueList, EntriesRunWhileTheirFirstLineIsNotTheLast) {
     }
 }
 
-TEST(CatalogueListing, OffersFreeUndeletedNamesOfTheLanguage) {
+TEST(CatalogueListing, OffersFreeUndeletedNamesOfTheLanguage)
+{
     TempDataDir dir(false);
     dir.write("DelRez.dat", "Old Stew\r\n");
     RecipeStore store(dir.path());
@@ -89,7 +94,8 @@ TEST(CatalogueListing, OffersFreeUndeletedNamesOfTheLanguage) {
     EXPECT_TRUE(listOffers(list, store, {"English", QByteArray("2"), "11111111"}).entries.isEmpty());
 }
 
-TEST(CatalogueListing, CutShortLastEntryKeepsWhatWasListed) {
+TEST(CatalogueListing, CutShortLastEntryKeepsWhatWasListed)
+{
     TempDataDir dir(false);
     RecipeStore store(dir.path());
     store.openData();

@@ -8,7 +8,8 @@
 
 #include <gtest/gtest.h>
 
-TEST(CommunityTab, LoadsItsPageTheFirstTimeItIsOpened) {
+TEST(CommunityTab, LoadsItsPageTheFirstTimeItIsOpened)
+{
     TempDataDir dir;
     dir.write("Languages/Dansk.txt", dir.read("Languages/English.txt"));
     Platform platform = TestProgram::platformFor(dir.path());

@@ -13,7 +13,8 @@
 
 namespace {
 
-QString errorOf(HttpClient &http, const QString &url) {
+QString errorOf(HttpClient &http, const QString &url)
+{
     try {
         http.get(url);
     } catch (const Error &error) {
@@ -24,7 +25,8 @@ QString errorOf(HttpClient &http, const QString &url) {
 
 } // namespace
 
-TEST(HttpClient, GetsBodyFromPythonHttpServer) {
+TEST(HttpClient, GetsBodyFromPythonHttpServer)
+{
     QTemporaryDir dir;
     const QByteArray body("line one\r\nzero\0byte", 19);
     {
@@ -58,7 +60,8 @@ TEST(HttpClient, GetsBodyFromPythonHttpServer) {
     server.waitForFinished();
 }
 
-TEST(HttpClient, SendsHeadersKeepsCookiesAndSwitchesForImports) {
+TEST(HttpClient, SendsHeadersKeepsCookiesAndSwitchesForImports)
+{
     ExchangeServer server;
     server.put(QStringLiteral("a.txt"), "a");
     HttpClient http;
@@ -82,7 +85,8 @@ TEST(HttpClient, SendsHeadersKeepsCookiesAndSwitchesForImports) {
     EXPECT_EQ(requests[1].value("cookie").toString(), QStringLiteral("exchange=kept"));
 }
 
-TEST(HttpClient, FailuresNameTheAddress) {
+TEST(HttpClient, FailuresNameTheAddress)
+{
     ExchangeServer server(1);
     server.put(QStringLiteral("a.txt"), "a");
     HttpClient http;
@@ -95,7 +99,8 @@ TEST(HttpClient, FailuresNameTheAddress) {
     EXPECT_TRUE(refused.contains(nobody)) << refused.toStdString();
 }
 
-TEST(HttpClient, RefusesRepliesPastTheLimit) {
+TEST(HttpClient, RefusesRepliesPastTheLimit)
+{
     ExchangeServer server;
     server.put(QStringLiteral("small.bin"), QByteArray(1000, 'x'));
     server.put(QStringLiteral("big.bin"), QByteArray(1001, 'x'));
@@ -108,7 +113,8 @@ TEST(HttpClient, RefusesRepliesPastTheLimit) {
     EXPECT_TRUE(refused.contains(QStringLiteral("refused"))) << refused.toStdString();
 }
 
-TEST(HttpClient, RefusesRepliesPastTheDefaultLimit) {
+TEST(HttpClient, RefusesRepliesPastTheDefaultLimit)
+{
     ExchangeServer server;
     server.put(QStringLiteral("huge.bin"), QByteArray(HttpClient::kDefaultReplyLimit + 1, 'x'));
     HttpClient http;

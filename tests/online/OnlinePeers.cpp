@@ -14,11 +14,13 @@
 
 namespace {
 
-QString fixture(const char *name) {
+QString fixture(const char *name)
+{
     return QStringLiteral(SAFFIN_SOURCE_DIR "/tests/online/fixtures/") + name;
 }
 
-void stop(QProcess &process) {
+void stop(QProcess &process)
+{
     if (process.state() != QProcess::NotRunning) {
         process.kill();
         process.waitForFinished(5000);
@@ -27,20 +29,23 @@ void stop(QProcess &process) {
 
 } // namespace
 
-QString pythonProgram() {
+QString pythonProgram()
+{
     const QString system =
         QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
     return system.isEmpty() ? QStringLiteral("python3") : system;
 }
 
-int freePort() {
+int freePort()
+{
     QTcpServer server;
     if (!server.listen(QHostAddress::LocalHost, 0))
         throw std::runtime_error("no free port");
     return server.serverPort();
 }
 
-ExchangeServer::ExchangeServer(int failures, const QString &failMatch) {
+ExchangeServer::ExchangeServer(int failures, const QString &failMatch)
+{
     QDir().mkpath(m_dir.filePath(QStringLiteral("www")));
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.start(pythonProgram(),
@@ -64,15 +69,18 @@ ExchangeServer::ExchangeServer(int failures, const QString &failMatch) {
     throw std::runtime_error("exchange server did not report its port: " + seen.toStdString());
 }
 
-ExchangeServer::~ExchangeServer() {
+ExchangeServer::~ExchangeServer()
+{
     stop(m_process);
 }
 
-QString ExchangeServer::root() const {
+QString ExchangeServer::root() const
+{
     return QStringLiteral("http://127.0.0.1:%1/").arg(m_port);
 }
 
-void ExchangeServer::put(const QString &path, const QByteArray &bytes) {
+void ExchangeServer::put(const QString &path, const QByteArray &bytes)
+{
     const QString full = m_dir.filePath(QStringLiteral("www/") + path);
     QDir().mkpath(QFileInfo(full).path());
     QFile file(full);
@@ -80,11 +88,13 @@ void ExchangeServer::put(const QString &path, const QByteArray &bytes) {
         throw std::runtime_error("cannot write fixture file");
 }
 
-void ExchangeServer::remove(const QString &path) {
+void ExchangeServer::remove(const QString &path)
+{
     QFile::remove(m_dir.filePath(QStringLiteral("www/") + path));
 }
 
-QList<QJsonObject> ExchangeServer::requests() const {
+QList<QJsonObject> ExchangeServer::requests() const
+{
     QList<QJsonObject> result;
     QFile log(m_dir.filePath(QStringLiteral("requests.log")));
     if (!log.open(QIODevice::ReadOnly))
@@ -95,14 +105,16 @@ QList<QJsonObject> ExchangeServer::requests() const {
     return result;
 }
 
-QStringList ExchangeServer::paths() const {
+QStringList ExchangeServer::paths() const
+{
     QStringList result;
     for (const QJsonObject &request : requests())
         result.append(request.value(QStringLiteral("path")).toString());
     return result;
 }
 
-MailSink::MailSink() : m_port(freePort()) {
+MailSink::MailSink() : m_port(freePort())
+{
     m_process.setProcessChannelMode(QProcess::MergedChannels);
     m_process.start(pythonProgram(), {fixture("mail_sink.py"), QStringLiteral("--port"),
                                       QString::number(m_port), QStringLiteral("--folder"), m_dir.path()});
@@ -117,25 +129,30 @@ MailSink::MailSink() : m_port(freePort()) {
     throw std::runtime_error("mail sink did not start: " + seen.toStdString());
 }
 
-MailSink::~MailSink() {
+MailSink::~MailSink()
+{
     stop(m_process);
 }
 
-int MailSink::mailCount() const {
+int MailSink::mailCount() const
+{
     return int(QDir(m_dir.path()).entryList({QStringLiteral("mail-*.json")}, QDir::Files).size());
 }
 
-QJsonObject MailSink::mail(int n) const {
+QJsonObject MailSink::mail(int n) const
+{
     QFile file(m_dir.filePath(QStringLiteral("mail-%1.json").arg(n)));
     return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
-QByteArray MailSink::attachment(int n, const QString &fileName) const {
+QByteArray MailSink::attachment(int n, const QString &fileName) const
+{
     QFile file(m_dir.filePath(QStringLiteral("mail-%1-%2").arg(n).arg(fileName)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TestPackage makePackage(const QList<TestRecipe> &recipes) {
+TestPackage makePackage(const QList<TestRecipe> &recipes)
+{
     TestPackage package;
     QList<QByteArray> lines;
     auto num = [](qint64 v) { return QByteArray::number(v); };
@@ -170,7 +187,8 @@ TestPackage makePackage(const QList<TestRecipe> &recipes) {
     return package;
 }
 
-QByteArray catalogueText(const QList<QList<QByteArray>> &entries) {
+QByteArray catalogueText(const QList<QList<QByteArray>> &entries)
+{
     QList<QByteArray> lines;
     for (const QList<QByteArray> &entry : entries)
         lines += entry;

@@ -15,20 +15,23 @@ struct Fixture {
     TempDataDir dir{false};
     RecipeStore store{dir.path()};
     HttpClient http;
-    Fixture() {
+    Fixture()
+    {
         store.openData();
         store.loadIndex();
     }
 };
 
-QByteArray jpegLike(int size) {
+QByteArray jpegLike(int size)
+{
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
         bytes[i] = char(i * 7 + 3);
     return bytes;
 }
 
-QString importError(PackageImporter &importer, const QString &base, const QByteArray &id) {
+QString importError(PackageImporter &importer, const QString &base, const QByteArray &id)
+{
     try {
         importer.ImportPackage(base, id);
     } catch (const Error &error) {
@@ -39,7 +42,8 @@ QString importError(PackageImporter &importer, const QString &base, const QByteA
 
 } // namespace
 
-TEST(PackageImport, AddsEveryRecordAsCatalogueRecipe) {
+TEST(PackageImport, AddsEveryRecordAsCatalogueRecipe)
+{
     Fixture f;
     ExchangeServer server;
     const TestPackage package = makePackage({
@@ -78,7 +82,8 @@ TEST(PackageImport, AddsEveryRecordAsCatalogueRecipe) {
     EXPECT_EQ(f.store.recordCount(), 6);
 }
 
-TEST(PackageImport, RecordWithoutPictureLeavesTheExchangeFile) {
+TEST(PackageImport, RecordWithoutPictureLeavesTheExchangeFile)
+{
     Fixture f;
     ExchangeServer server;
     const TestPackage package = makePackage({{"Soup", "A", "2", "1", "English", "water", "Boil.", {}}});
@@ -93,7 +98,8 @@ TEST(PackageImport, RecordWithoutPictureLeavesTheExchangeFile) {
     EXPECT_EQ(f.store.recordCount(), 1);
 }
 
-TEST(PackageImport, EmptyIndexAddsNothingButFetchesBoth) {
+TEST(PackageImport, EmptyIndexAddsNothingButFetchesBoth)
+{
     Fixture f;
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte/RezList1.dat"), "");
@@ -104,7 +110,8 @@ TEST(PackageImport, EmptyIndexAddsNothingButFetchesBoth) {
     EXPECT_EQ(f.store.recordCount(), 0);
 }
 
-TEST(PackageImport, SecondTryComesAfterOneSecondAndSwitchesTheAgent) {
+TEST(PackageImport, SecondTryComesAfterOneSecondAndSwitchesTheAgent)
+{
     Fixture f;
     ExchangeServer server(1, QStringLiteral("Rezept5"));
     const TestPackage package = makePackage({{"Soup"}});
@@ -127,7 +134,8 @@ TEST(PackageImport, SecondTryComesAfterOneSecondAndSwitchesTheAgent) {
     EXPECT_EQ(f.store.recordCount(), 1);
 }
 
-TEST(PackageImport, TwoFailuresEndTheImportBeforeAnythingIsAdded) {
+TEST(PackageImport, TwoFailuresEndTheImportBeforeAnythingIsAdded)
+{
     Fixture f;
     ExchangeServer server(2, QStringLiteral("RezList"));
     const TestPackage package = makePackage({{"Soup"}});
@@ -140,7 +148,8 @@ TEST(PackageImport, TwoFailuresEndTheImportBeforeAnythingIsAdded) {
     EXPECT_EQ(f.store.recordCount(), 0);
 }
 
-TEST(PackageImport, HostilePackagesAreRefusedWhole) {
+TEST(PackageImport, HostilePackagesAreRefusedWhole)
+{
     const TestPackage good = makePackage(
         {{"First", "A", "4", "1", "English", "ingredients", "preparation", jpegLike(300)}, {"Second"}});
     QList<QByteArray> lines = good.index.split('\n');
@@ -177,7 +186,8 @@ TEST(PackageImport, HostilePackagesAreRefusedWhole) {
     }
 }
 
-TEST(PackageImport, IdentifierStaysInsideThePackageFolder) {
+TEST(PackageImport, IdentifierStaysInsideThePackageFolder)
+{
     Fixture f;
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"), "not a package");

@@ -9,7 +9,8 @@
 #include <gtest/gtest.h>
 
 // The sample exchange in the repository must be something the program takes as it is.
-TEST(SampleExchange, EveryCatalogueEntryHasAValidPackage) {
+TEST(SampleExchange, EveryCatalogueEntryHasAValidPackage)
+{
     const QString root = QStringLiteral(SAFFIN_SOURCE_DIR "/exchange/Saffin/");
     CatalogueList list;
     list.setReply(readWholeFile(root + QStringLiteral("Rezepte.txt")));

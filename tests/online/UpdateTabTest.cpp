@@ -28,8 +28,11 @@ struct Online {
     TestProgram t;
 
     explicit Online(ExchangeServer &server, const QByteArray &deleted = {})
-        : server(server), t(platform(dir, server, deleted)) {}
-    static Platform platform(TempDataDir &dir, ExchangeServer &server, const QByteArray &deleted) {
+        : server(server), t(platform(dir, server, deleted))
+    {
+    }
+    static Platform platform(TempDataDir &dir, ExchangeServer &server, const QByteArray &deleted)
+    {
         if (!deleted.isEmpty())
             dir.write("DelRez.dat", deleted);
         Platform p = TestProgram::platformFor(dir.path());
@@ -40,7 +43,8 @@ struct Online {
     QTreeWidget &list() { return *t.find<QTreeWidget>("TntListView1"); }
     RecipeStore &store() { return t.program().context().store; }
     void click(const char *button) { t.find<QPushButton>(QLatin1String(button))->click(); }
-    QStringList column(int c) {
+    QStringList column(int c)
+    {
         QStringList texts;
         for (int i = 0; i < list().topLevelItemCount(); ++i)
             texts.append(list().topLevelItem(i)->text(c));
@@ -49,7 +53,8 @@ struct Online {
     int catalogueRequests() const { return int(server.paths().count(QStringLiteral("/Saffin/Rezepte.txt"))); }
 };
 
-void putPackage(ExchangeServer &server, const QByteArray &id, const QList<TestRecipe> &recipes) {
+void putPackage(ExchangeServer &server, const QByteArray &id, const QList<TestRecipe> &recipes)
+{
     const TestPackage package = makePackage(recipes);
     server.put(QStringLiteral("Saffin/Rezepte/RezList%1.dat").arg(QString::fromUtf8(id)), package.index);
     server.put(QStringLiteral("Saffin/Rezepte/Rezept%1.dat").arg(QString::fromUtf8(id)), package.data);
@@ -57,7 +62,8 @@ void putPackage(ExchangeServer &server, const QByteArray &id, const QList<TestRe
 
 } // namespace
 
-TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks) {
+TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
+{
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
                catalogueText(
@@ -107,7 +113,8 @@ TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks) {
     QLocale::setDefault(before);
 }
 
-TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten) {
+TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten)
+{
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
                catalogueText({{"1", "Old Stew", "A", "4", kDish, "English"},
@@ -122,7 +129,8 @@ TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten) {
     EXPECT_EQ(o.column(0), (QStringList{QStringLiteral("New Stew"), QStringLiteral("Old Stew")}));
 }
 
-TEST(UpdateTab, CatalogueFetchRetriesOnceAtOnce) {
+TEST(UpdateTab, CatalogueFetchRetriesOnceAtOnce)
+{
     ExchangeServer server(1, QStringLiteral("Rezepte.txt"));
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
                catalogueText({{"1", "Soup", "A", "4", kDish, "English"}}));
@@ -144,7 +152,8 @@ TEST(UpdateTab, CatalogueFetchRetriesOnceAtOnce) {
     EXPECT_EQ(o.tab().catalogueList().entryCount(), 1);
 }
 
-TEST(UpdateTab, CutShortCatalogueKeepsWhatWasListedAndReports) {
+TEST(UpdateTab, CutShortCatalogueKeepsWhatWasListedAndReports)
+{
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
                catalogueText({{"1", "Soup", "A", "4", kDish, "English"}}) + "2\r\nStew\r\nA\r\n");
@@ -155,7 +164,8 @@ TEST(UpdateTab, CutShortCatalogueKeepsWhatWasListedAndReports) {
     EXPECT_TRUE(o.t.messages[0].contains(QStringLiteral("incomplete")));
 }
 
-TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain) {
+TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain)
+{
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
                catalogueText({{"10", "Soup", "A", "4", kDish, "English"},
@@ -197,7 +207,8 @@ TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain) {
     EXPECT_EQ(o.tab().httpClient().connectTimeoutMs(), 10000);
 }
 
-TEST(UpdateTab, FailingImportKeepsEarlierRecipesCleansUpAndReports) {
+TEST(UpdateTab, FailingImportKeepsEarlierRecipesCleansUpAndReports)
+{
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
                catalogueText({{"1", "Apple", "A", "4", kDish, "English"},
@@ -219,7 +230,8 @@ TEST(UpdateTab, FailingImportKeepsEarlierRecipesCleansUpAndReports) {
     EXPECT_EQ(o.column(0), (QStringList{"Broken", "Cherry"}));
 }
 
-TEST(UpdateTab, AddToDatabaseWithEmptyListOnlyCleansUp) {
+TEST(UpdateTab, AddToDatabaseWithEmptyListOnlyCleansUp)
+{
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
                catalogueText({{"1", "Soup", "A", "4", kDish, "German"}}));

@@ -21,7 +21,8 @@
 
 namespace {
 
-QByteArray pictureBytes(int size) {
+QByteArray pictureBytes(int size)
+{
     QByteArray bytes(size, '\0');
     for (int i = 0; i < size; ++i)
         bytes[i] = char(255 - i % 251);
@@ -34,7 +35,8 @@ struct Upload {
     TestProgram t;
 
     explicit Upload(int smtpPort = 9) : t(platform(dir, server, smtpPort)) {}
-    static Platform platform(TempDataDir &dir, ExchangeServer &server, int smtpPort) {
+    static Platform platform(TempDataDir &dir, ExchangeServer &server, int smtpPort)
+    {
         Platform p = TestProgram::platformFor(dir.path());
         p.serverRoot = server.root();
         p.smtp = {QStringLiteral("127.0.0.1"),
@@ -49,7 +51,8 @@ struct Upload {
     QListWidget &list() { return *t.find<QListWidget>("TntCheckListBox2"); }
     RecipeStore &store() { return t.program().context().store; }
     void addOwn(const QByteArray &name, const QByteArray &author, const QByteArray &picture = {},
-                bool own = true) {
+                bool own = true)
+    {
         if (!picture.isEmpty())
             dir.write("temp2.jpg", picture);
         NewRecipe r;
@@ -64,7 +67,8 @@ struct Upload {
         r.own = own;
         store().addRecipe(r);
     }
-    QStringList items() {
+    QStringList items()
+    {
         QStringList texts;
         for (int i = 0; i < list().count(); ++i)
             texts.append(list().item(i)->text());
@@ -72,7 +76,8 @@ struct Upload {
     }
 };
 
-QMap<QString, QByteArray> unzip(const QByteArray &archive) {
+QMap<QString, QByteArray> unzip(const QByteArray &archive)
+{
     QMap<QString, QByteArray> files;
     zip_error_t error;
     zip_error_init(&error);
@@ -101,7 +106,8 @@ QMap<QString, QByteArray> unzip(const QByteArray &archive) {
 
 } // namespace
 
-TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor) {
+TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor)
+{
     Upload u;
     u.server.put(QStringLiteral("Saffin/Rezepte.txt"),
                  catalogueText({{"1", "Borscht", "Olga", "3", "01", "German"},
@@ -130,7 +136,8 @@ TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor) {
     EXPECT_EQ(u.t.main().pageControl()->currentIndex(), 0);
 }
 
-TEST(UploadTab, ExportReadsBackAsPackageAndIsMailedZipped) {
+TEST(UploadTab, ExportReadsBackAsPackageAndIsMailedZipped)
+{
     MailSink sink;
     Upload u(sink.port());
     u.server.put(QStringLiteral("Saffin/Rezepte.txt"), "");
@@ -203,7 +210,8 @@ TEST(UploadTab, ExportReadsBackAsPackageAndIsMailedZipped) {
     EXPECT_EQ(files.value("Rezepte.new"), data);
 }
 
-TEST(UploadTab, FailedSendKeepsTheArchiveAndSaysNothingOfSuccess) {
+TEST(UploadTab, FailedSendKeepsTheArchiveAndSaysNothingOfSuccess)
+{
     Upload u(freePort());
     u.server.put(QStringLiteral("Saffin/Rezepte.txt"), "");
     u.addOwn("Apfelmus", "Hans");
@@ -215,7 +223,8 @@ TEST(UploadTab, FailedSendKeepsTheArchiveAndSaysNothingOfSuccess) {
     EXPECT_NE(u.t.messages[0], u.t.program().context().texts.text(119));
 }
 
-TEST(UploadTab, NothingCheckedWritesAnEmptyDataFileAndKeepsTheOldIndex) {
+TEST(UploadTab, NothingCheckedWritesAnEmptyDataFileAndKeepsTheOldIndex)
+{
     MailSink sink;
     Upload u(sink.port());
     u.server.put(QStringLiteral("Saffin/Rezepte.txt"), "");
