@@ -7,7 +7,10 @@
 
 #include <QCoreApplication>
 
-void CatalogueList::setReply(QByteArrayView reply) { m_lines = splitLinesUntilNul(reply); }
+void CatalogueList::setReply(QByteArrayView reply)
+{
+    m_lines = splitLinesUntilNul(reply);
+}
 
 int CatalogueList::entryCount() const
 {
@@ -44,7 +47,8 @@ Listing listOffers(const CatalogueList &list, const RecipeStore &store, const Li
         }
         if (!store.isNameFree(entry.name))
             continue;
-        if (rule.dimension && (entry.dimension != *rule.dimension || !BitsOverlap(entry.categories, rule.selection)))
+        if (rule.dimension &&
+            (entry.dimension != *rule.dimension || !BitsOverlap(entry.categories, rule.selection)))
             continue;
         if (entry.language != rule.language || store.isDeleted(entry.name))
             continue;

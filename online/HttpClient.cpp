@@ -10,7 +10,10 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("HttpClient", text); }
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("HttpClient", text);
+}
 
 struct Reply {
     QByteArray body;
@@ -50,7 +53,10 @@ HttpClient::HttpClient()
     curl_easy_setopt(m_curl, CURLOPT_COOKIEFILE, "");
 }
 
-HttpClient::~HttpClient() { curl_easy_cleanup(m_curl); }
+HttpClient::~HttpClient()
+{
+    curl_easy_cleanup(m_curl);
+}
 
 void HttpClient::useImportSettings()
 {
@@ -74,10 +80,8 @@ QByteArray HttpClient::get(const QString &url)
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers.get());
     curl_easy_setopt(c, CURLOPT_USERAGENT, m_userAgent.constData());
     curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT_MS, m_connectTimeoutMs);
-    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 1L);
-    curl_easy_setopt(c, CURLOPT_MAXREDIRS, 5L);
+    curl_easy_setopt(c, CURLOPT_FOLLOWLOCATION, 0L); // a redirect is not a success
     curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "http,https");
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_LIMIT, 1L);
     curl_easy_setopt(c, CURLOPT_LOW_SPEED_TIME, kStallSeconds);
@@ -95,12 +99,14 @@ QByteArray HttpClient::get(const QString &url)
                         .arg(url)
                         .arg(m_replyLimit / (1024 * 1024.0), 0, 'f', m_replyLimit % (1024 * 1024) ? 2 : 0));
     if (result != CURLE_OK) {
-        const QString reason = errorText[0] ? QString::fromUtf8(errorText) : QString::fromUtf8(curl_easy_strerror(result));
+        const QString reason =
+            errorText[0] ? QString::fromUtf8(errorText) : QString::fromUtf8(curl_easy_strerror(result));
         throw Error(tr("Could not download \"%1\": %2").arg(url, reason));
     }
     long status = 0;
     curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &status);
     if (status < 200 || status > 299)
-        throw Error(tr("Could not download \"%1\": the server answered with status %2.").arg(url).arg(status));
+        throw Error(
+            tr("Could not download \"%1\": the server answered with status %2.").arg(url).arg(status));
     return reply.body;
 }

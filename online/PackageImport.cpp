@@ -8,14 +8,16 @@
 
 #include <QCoreApplication>
 #include <QThread>
-#include <QUrl>
 
 #include <limits>
 #include <optional>
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("PackageImport", text); }
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("PackageImport", text);
+}
 
 // A decimal 32-bit integer as the record layout writes it: optional minus, digits only.
 std::optional<qint32> decimal(QByteArrayView text)
@@ -91,8 +93,10 @@ QList<PackageRecord> parsePackage(QByteArrayView index, QByteArrayView data, con
             record.pictureLength = blocks * 256 + tail;
             checkInside(record.pictureOffset, record.pictureLength);
         }
-        piece(FieldPreparationOffset, FieldPreparationLength, record.preparationOffset, record.preparationLength);
-        piece(FieldIngredientsOffset, FieldIngredientsLength, record.ingredientsOffset, record.ingredientsLength);
+        piece(FieldPreparationOffset, FieldPreparationLength, record.preparationOffset,
+              record.preparationLength);
+        piece(FieldIngredientsOffset, FieldIngredientsLength, record.ingredientsOffset,
+              record.ingredientsLength);
         records.append(std::move(record));
     }
     return records;
@@ -117,7 +121,7 @@ void PackageImporter::ImportPackage(const QString &base, QByteArrayView packageI
 {
     m_http.useImportSettings();
     // Percent-encoded, so an identifier can never leave the package folder ("../", "?", "#").
-    const QString id = QString::fromLatin1(QUrl::toPercentEncoding(QString::fromUtf8(packageId)));
+    const QString id = QString::fromLatin1(packageId.toByteArray().toPercentEncoding());
     const QString indexName = QStringLiteral("RezList") + id + QStringLiteral(".dat");
     const QByteArray index = fetchWithRetry(base + indexName);
     const QByteArray data = fetchWithRetry(base + QStringLiteral("Rezept") + id + QStringLiteral(".dat"));

@@ -11,6 +11,8 @@
 #include <QAction>
 #include <QCollator>
 #include <QComboBox>
+#include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
@@ -19,28 +21,33 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QTreeWidget>
+#include <QTreeWidgetItem>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
+#include <optional>
 
 namespace {
 
-// Compares by the list's sort column in the user's locale, letter case significant.
-class OfferItem : public QTreeWidgetItem {
-public:
-    OfferItem(const QStringList &texts, const QCollator &collator) : QTreeWidgetItem(texts), m_collator(collator)
-    {
-        setCheckState(0, Qt::Checked);
-    }
-    bool operator<(const QTreeWidgetItem &other) const override
-    {
-        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
-        return m_collator.compare(text(column), other.text(column)) < 0;
-    }
-
-private:
-    const QCollator &m_collator;
-};
+// The user's locale as it is now, letter case significant; each text is keyed once.
+QList<QTreeWidgetItem *> sortedItems(const QList<QTreeWidgetItem *> &items, int column, bool ascending)
+{
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    std::vector<std::pair<QCollatorSortKey, QTreeWidgetItem *>> keyed;
+    keyed.reserve(size_t(items.size()));
+    for (QTreeWidgetItem *item : items)
+        keyed.emplace_back(collator.sortKey(item->text(column)), item);
+    std::stable_sort(keyed.begin(), keyed.end(), [ascending](const auto &a, const auto &b) {
+        return ascending ? a.first.compare(b.first) < 0 : b.first.compare(a.first) < 0;
+    });
+    QList<QTreeWidgetItem *> sorted;
+    sorted.reserve(items.size());
+    for (const auto &entry : keyed)
+        sorted.append(entry.second);
+    return sorted;
+}
 
 QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, int height)
 {
@@ -56,8 +63,8 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context), m_importer(m_http, context.store, context.dataDir),
       TntComboBox5(new QComboBox), SpeedButton2(new QPushButton), TntCheckListBox5(new QListWidget),
       TntComboBox6(new QComboBox), TntBitBtn3(nullptr), BitBtn1(nullptr), TntBitBtn2(nullptr),
-      TntListView1(new QTreeWidget), TntPopupMenu3(new QMenu(this)), TntMenuItem1(nullptr), TntMenuItem2(nullptr),
-      ProgressBar1(new QProgressBar)
+      TntListView1(new QTreeWidget), TntPopupMenu3(new QMenu(this)), TntMenuItem1(nullptr),
+      TntMenuItem2(nullptr), ProgressBar1(new QProgressBar)
 {
     setObjectName(QStringLiteral("TntTabSheet7"));
 
@@ -80,7 +87,7 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
 
     auto *lower = new QWidget;
     auto *lowerLayout = new QVBoxLayout(lower);
-    lowerLayout->setContentsMargins(8, 4, 8, 4);
+    lowerLayout->setContentsMargins(4, 4, 4, 4);
     lowerLayout->setSpacing(6);
     TntComboBox6->setObjectName(QStringLiteral("TntComboBox6"));
     TntBitBtn3 = makeButton(lower, "TntBitBtn3", QStringLiteral("Check for new recipes"), 26);
@@ -95,14 +102,19 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     lowerLayout->addStretch(1);
 
     auto *leftSplitter = new QSplitter(Qt::Vertical);
-    leftSplitter->setObjectName(QStringLiteral("TntPanel8"));
     leftSplitter->setHandleWidth(1);
     leftSplitter->setChildrenCollapsible(false);
     leftSplitter->addWidget(filterArea);
     leftSplitter->addWidget(lower);
     leftSplitter->setSizes({160, 300});
     leftSplitter->setStretchFactor(1, 1);
-    leftSplitter->setFixedWidth(194);
+    // A splitter sets its own size limits from its children, so the width sits on a plain panel.
+    auto *leftPanel = new QWidget;
+    leftPanel->setObjectName(QStringLiteral("TntPanel8"));
+    leftPanel->setFixedWidth(194);
+    auto *leftLayout = new QVBoxLayout(leftPanel);
+    leftLayout->setContentsMargins(0, 0, 0, 0);
+    leftLayout->addWidget(leftSplitter);
 
     // Right: the offered recipes over the progress bar.
     TntListView1->setObjectName(QStringLiteral("TntListView1"));
@@ -133,15 +145,11 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     rightLayout->addWidget(TntListView1, 1);
     rightLayout->addWidget(ProgressBar1);
 
-    auto *splitter = new QSplitter(Qt::Horizontal, this);
-    splitter->setHandleWidth(1);
-    splitter->setChildrenCollapsible(false);
-    splitter->addWidget(leftSplitter);
-    splitter->addWidget(right);
-    splitter->setStretchFactor(1, 1);
-    auto *layout = new QVBoxLayout(this);
+    auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->setSpacing(1);
+    layout->addWidget(leftPanel);
+    layout->addWidget(right, 1);
 
     const Platform &platform = context.platform;
     auto guarded = [&platform](void (UpdateTab::*handler)(), UpdateTab *tab) {
@@ -153,11 +161,13 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     connect(SpeedButton2, &QPushButton::clicked, this, guarded(&UpdateTab::SpeedButton2Click, this));
     connect(TntComboBox5, &QComboBox::activated, this, guarded(&UpdateTab::TntComboBox5Change, this));
     connect(TntComboBox6, &QComboBox::activated, this, guarded(&UpdateTab::TntComboBox6Change, this));
-    connect(TntCheckListBox5, &QListWidget::itemChanged, this, guarded(&UpdateTab::TntCheckListBox5Click, this));
+    connect(TntCheckListBox5, &QListWidget::itemChanged, this,
+            guarded(&UpdateTab::TntCheckListBox5Click, this));
     connect(TntMenuItem1, &QAction::triggered, this, guarded(&UpdateTab::TntMenuItem1Click, this));
     connect(TntMenuItem2, &QAction::triggered, this, guarded(&UpdateTab::TntMenuItem2Click, this));
-    connect(TntListView1->header(), &QHeaderView::sectionClicked, this,
-            [this, &platform](int column) { reportErrors(platform, [&] { TntListView1ColumnClick(column); }); });
+    connect(TntListView1->header(), &QHeaderView::sectionClicked, this, [this, &platform](int column) {
+        reportErrors(platform, [&] { TntListView1ColumnClick(column); });
+    });
     connect(TntListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { TntPopupMenu3->popup(TntListView1->viewport()->mapToGlobal(at)); });
 }
@@ -172,17 +182,21 @@ void UpdateTab::showListing(const ListingRule &rule)
     const Listing listing = listOffers(m_catalogueList, m_context.store, rule);
     QList<QTreeWidgetItem *> items;
     items.reserve(listing.entries.size());
-    for (const CatalogueEntry &entry : listing.entries)
-        items.append(new OfferItem({QString::fromUtf8(entry.name), QString::fromUtf8(entry.author)}, m_collator));
-
-    TntListView1->setUpdatesEnabled(false);
-    TntListView1->clear();
-    TntListView1->addTopLevelItems(items);
+    for (const CatalogueEntry &entry : listing.entries) {
+        auto *item = new QTreeWidgetItem({QString::fromUtf8(entry.name), QString::fromUtf8(entry.author)});
+        item->setCheckState(0, Qt::Checked);
+        items.append(item);
+    }
+    // A listing cut short by a damaged catalogue stays in catalogue order.
     if (listing.error.isEmpty()) {
         SortColumn = 0;
         SortAscending = true;
-        sortList();
+        items = sortedItems(items, SortColumn, SortAscending);
+        TntListView1->header()->setSortIndicator(SortColumn, Qt::AscendingOrder);
     }
+    TntListView1->setUpdatesEnabled(false);
+    TntListView1->clear();
+    TntListView1->addTopLevelItems(items);
     TntListView1->setUpdatesEnabled(true);
     if (!listing.error.isEmpty())
         throw Error(listing.error);
@@ -190,10 +204,13 @@ void UpdateTab::showListing(const ListingRule &rule)
 
 void UpdateTab::sortList()
 {
-    // The user's locale as it is now, letter case significant.
-    m_collator = QCollator(QLocale());
-    m_collator.setCaseSensitivity(Qt::CaseSensitive);
-    TntListView1->sortItems(SortColumn, SortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    const bool updates = TntListView1->updatesEnabled();
+    TntListView1->setUpdatesEnabled(false);
+    TntListView1->addTopLevelItems(
+        sortedItems(TntListView1->invisibleRootItem()->takeChildren(), SortColumn, SortAscending));
+    TntListView1->header()->setSortIndicator(SortColumn,
+                                             SortAscending ? Qt::AscendingOrder : Qt::DescendingOrder);
+    TntListView1->setUpdatesEnabled(updates);
 }
 
 void UpdateTab::TntBitBtn3Click()
@@ -217,7 +234,10 @@ void UpdateTab::TntCheckListBox5Click()
                  selection});
 }
 
-void UpdateTab::TntComboBox6Change() { TntCheckListBox5Click(); }
+void UpdateTab::TntComboBox6Change()
+{
+    TntCheckListBox5Click();
+}
 
 void UpdateTab::TntComboBox5Change()
 {
@@ -225,7 +245,8 @@ void UpdateTab::TntComboBox5Change()
         const QSignalBlocker blocker(TntCheckListBox5);
         TntCheckListBox5->clear();
         const int index = TntComboBox5->currentIndex();
-        const int count = index >= 0 && index < int(CategoryValueCounts.size()) ? CategoryValueCounts[index] : 0;
+        const int count =
+            index >= 0 && index < int(CategoryValueCounts.size()) ? CategoryValueCounts[index] : 0;
         for (int v = 1; v <= count; ++v) {
             auto *item = new QListWidgetItem(QString::fromUtf8(CategoryLabel(m_context.texts, index + 1, v)));
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
@@ -254,9 +275,15 @@ void UpdateTab::setAllChecked(bool checked)
         TntListView1->topLevelItem(i)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void UpdateTab::TntMenuItem1Click() { setAllChecked(true); }
+void UpdateTab::TntMenuItem1Click()
+{
+    setAllChecked(true);
+}
 
-void UpdateTab::TntMenuItem2Click() { setAllChecked(false); }
+void UpdateTab::TntMenuItem2Click()
+{
+    setAllChecked(false);
+}
 
 void UpdateTab::TntListView1ColumnClick(int column)
 {
@@ -266,7 +293,10 @@ void UpdateTab::TntListView1ColumnClick(int column)
     LastClickedColumn = column;
 }
 
-void UpdateTab::TntBitBtn2Click() { m_context.store.clearDeletedNames(); }
+void UpdateTab::TntBitBtn2Click()
+{
+    m_context.store.clearDeletedNames();
+}
 
 void UpdateTab::BitBtn1Click()
 {
@@ -275,6 +305,8 @@ void UpdateTab::BitBtn1Click()
     std::exception_ptr failure;
     try {
         const QString base = m_context.platform.serverRoot + QStringLiteral("Saffin/Rezepte/");
+        // Package ids of every catalogue entry by name, in catalogue order; made at the first tick.
+        std::optional<QHash<QByteArray, QList<QByteArray>>> packagesByName;
         for (int i = 0; i < maximum; ++i) {
             ProgressBar1->setValue(i);
             window()->setWindowTitle(QStringLiteral("Saffin - %1:%2").arg(i).arg(maximum));
@@ -283,12 +315,15 @@ void UpdateTab::BitBtn1Click()
             const QTreeWidgetItem *item = TntListView1->topLevelItem(i);
             if (item->checkState(0) != Qt::Checked)
                 continue;
-            const QByteArray name = item->text(0).toUtf8();
-            for (int e = 0; e < m_catalogueList.entryCount(); ++e) {
-                const CatalogueEntry entry = m_catalogueList.entry(e);
-                if (entry.name == name)
-                    m_importer.ImportPackage(base, entry.packageId);
+            if (!packagesByName) {
+                packagesByName.emplace();
+                for (int e = 0; e < m_catalogueList.entryCount(); ++e) {
+                    const CatalogueEntry entry = m_catalogueList.entry(e);
+                    (*packagesByName)[entry.name].append(entry.packageId);
+                }
             }
+            for (const QByteArray &packageId : packagesByName->value(item->text(0).toUtf8()))
+                m_importer.ImportPackage(base, packageId);
         }
     } catch (...) {
         failure = std::current_exception();
@@ -309,7 +344,8 @@ void UpdateTab::BitBtn1Click()
         try {
             std::rethrow_exception(failure);
         } catch (const Error &error) {
-            throw Error(fetchFailure.isEmpty() ? error.text() : error.text() + QLatin1Char('\n') + fetchFailure);
+            throw Error(fetchFailure.isEmpty() ? error.text()
+                                               : error.text() + QLatin1Char('\n') + fetchFailure);
         }
     }
     if (!fetchFailure.isEmpty())

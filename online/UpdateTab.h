@@ -4,7 +4,6 @@
 #include "online/HttpClient.h"
 #include "online/PackageImport.h"
 
-#include <QCollator>
 #include <QWidget>
 
 #include <memory>
@@ -29,8 +28,8 @@ public:
     CatalogueList &catalogueList() { return m_catalogueList; }
     PackageImporter &importer() { return m_importer; }
 
-    void TntBitBtn3Click();   // fetch and list
-    void TntComboBox5Change(); // refill the value list, all ticked, then filter
+    void TntBitBtn3Click();       // fetch and list
+    void TntComboBox5Change();    // refill the value list, all ticked, then filter
     void TntCheckListBox5Click(); // filter
     void TntComboBox6Change();
     void SpeedButton2Click();
@@ -57,7 +56,6 @@ private:
     HttpClient m_http;
     CatalogueList m_catalogueList;
     PackageImporter m_importer;
-    QCollator m_collator; // what the list items compare with
 
     QComboBox *TntComboBox5;
     QPushButton *SpeedButton2;

@@ -19,9 +19,15 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("Upload", text); }
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Upload", text);
+}
 
-QString nativePath(const QString &path) { return QDir::toNativeSeparators(path); }
+QString nativePath(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
 
 } // namespace
 
@@ -36,7 +42,8 @@ int exportRecipes(RecipeStore &store, const QString &dataDir, const QList<QByteA
     auto append = [&](const QByteArray &bytes) {
         const qint64 offset = data.pos();
         if (data.write(bytes) != bytes.size())
-            throw Error(tr("Could not write the file \"%1\": %2").arg(nativePath(dataPath), data.errorString()));
+            throw Error(
+                tr("Could not write the file \"%1\": %2").arg(nativePath(dataPath), data.errorString()));
         return offset;
     };
 
@@ -56,25 +63,26 @@ int exportRecipes(RecipeStore &store, const QString &dataDir, const QList<QByteA
             tail = QByteArray::number(picture.size() % 256);
         }
         lines += QList<QByteArray>{recipe->name,
-                  recipe->author,
-                  recipe->dimension,
-                  recipe->categories,
-                  recipe->language,
-                  "False",
-                  QByteArray(),
-                  QByteArray::number(preparationOffset),
-                  QByteArray::number(recipe->preparation.size()),
-                  QByteArray::number(ingredientsOffset),
-                  QByteArray::number(recipe->ingredients.size()),
-                  pictureOffset,
-                  blocks,
-                  tail,
-                  "-1",
-                  "-1",
-                  "False",
-                  "False"};
+                                   recipe->author,
+                                   recipe->dimension,
+                                   recipe->categories,
+                                   recipe->language,
+                                   "False",
+                                   QByteArray(),
+                                   QByteArray::number(preparationOffset),
+                                   QByteArray::number(recipe->preparation.size()),
+                                   QByteArray::number(ingredientsOffset),
+                                   QByteArray::number(recipe->ingredients.size()),
+                                   pictureOffset,
+                                   blocks,
+                                   tail,
+                                   "-1",
+                                   "-1",
+                                   "False",
+                                   "False"};
         if (!data.flush())
-            throw Error(tr("Could not write the file \"%1\": %2").arg(nativePath(dataPath), data.errorString()));
+            throw Error(
+                tr("Could not write the file \"%1\": %2").arg(nativePath(dataPath), data.errorString()));
         writeFileAtomically(indexPath, joinLinesCrLf(lines));
         ++written;
     }
@@ -97,7 +105,8 @@ void writeZipArchive(const QString &archivePath, const QStringList &files)
     auto fail = [&](const QString &what) {
         const QString reason = QString::fromUtf8(zip_strerror(archive));
         zip_discard(archive);
-        return Error(tr("Could not write the archive \"%1\" (%2): %3").arg(nativePath(archivePath), what, reason));
+        return Error(
+            tr("Could not write the archive \"%1\" (%2): %3").arg(nativePath(archivePath), what, reason));
     };
     for (const QString &file : files) {
         if (!QFileInfo::exists(file))
@@ -129,7 +138,8 @@ void sendMailWithAttachment(const SmtpSettings &smtp, const QByteArray &subject,
     const QByteArray to = '<' + smtp.recipient.toUtf8() + '>';
     const QByteArray user = smtp.user.toUtf8(), password = smtp.password.toUtf8();
 
-    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> recipients(curl_slist_append(nullptr, to), &curl_slist_free_all);
+    std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> recipients(curl_slist_append(nullptr, to),
+                                                                           &curl_slist_free_all);
     std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)> headers(nullptr, &curl_slist_free_all);
     for (const QByteArray &header : {"Subject: " + subject, "From: " + from, "To: " + to})
         headers.reset(curl_slist_append(headers.release(), header.constData()));
@@ -164,7 +174,9 @@ void sendMailWithAttachment(const SmtpSettings &smtp, const QByteArray &subject,
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, errorText);
     const CURLcode result = curl_easy_perform(c);
     if (result != CURLE_OK) {
-        const QString reason = errorText[0] ? QString::fromUtf8(errorText) : QString::fromUtf8(curl_easy_strerror(result));
-        throw Error(tr("The upload mail could not be sent to \"%1\": %2").arg(QString::fromUtf8(url), reason));
+        const QString reason =
+            errorText[0] ? QString::fromUtf8(errorText) : QString::fromUtf8(curl_easy_strerror(result));
+        throw Error(
+            tr("The upload mail could not be sent to \"%1\": %2").arg(QString::fromUtf8(url), reason));
     }
 }

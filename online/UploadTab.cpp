@@ -39,8 +39,9 @@ QToolButton *makeToolButton(QToolBar *bar, const char *name, QStyle::StandardPix
 } // namespace
 
 UploadTab::UploadTab(AppContext &context, QWidget *parent)
-    : QWidget(parent), m_context(context), TntToolBar4(new QToolBar(this)), TntToolButton20(nullptr), TB76(nullptr),
-      TntCheckListBox2(new QListWidget(this)), TntPopupMenu2(new QMenu(this)), Markall1(nullptr), Marknone1(nullptr)
+    : QWidget(parent), m_context(context), TntToolBar4(new QToolBar(this)), TntToolButton20(nullptr),
+      TB76(nullptr), TntCheckListBox2(new QListWidget(this)), TntPopupMenu2(new QMenu(this)),
+      Markall1(nullptr), Marknone1(nullptr)
 {
     setObjectName(QStringLiteral("TntTabSheet3"));
     TntToolBar4->setObjectName(QStringLiteral("TntToolBar4"));
@@ -74,9 +75,11 @@ UploadTab::UploadTab(AppContext &context, QWidget *parent)
     connect(TB76, &QToolButton::clicked, this, guarded(&UploadTab::TB76Click));
     connect(Markall1, &QAction::triggered, this, guarded(&UploadTab::Markall1Click));
     connect(Marknone1, &QAction::triggered, this, guarded(&UploadTab::Marknone1Click));
-    connect(TntCheckListBox2, &QListWidget::itemDoubleClicked, this, guarded(&UploadTab::TntCheckListBox2DblClick));
-    connect(TntCheckListBox2, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &at) { TntPopupMenu2->popup(TntCheckListBox2->viewport()->mapToGlobal(at)); });
+    connect(TntCheckListBox2, &QListWidget::itemDoubleClicked, this,
+            guarded(&UploadTab::TntCheckListBox2DblClick));
+    connect(TntCheckListBox2, &QWidget::customContextMenuRequested, this, [this](const QPoint &at) {
+        TntPopupMenu2->popup(TntCheckListBox2->viewport()->mapToGlobal(at));
+    });
 }
 
 void UploadTab::setOnline(HttpClient &http, CatalogueList &catalogueList)
@@ -133,9 +136,15 @@ void UploadTab::setAllChecked(bool checked)
         TntCheckListBox2->item(i)->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
-void UploadTab::Markall1Click() { setAllChecked(true); }
+void UploadTab::Markall1Click()
+{
+    setAllChecked(true);
+}
 
-void UploadTab::Marknone1Click() { setAllChecked(false); }
+void UploadTab::Marknone1Click()
+{
+    setAllChecked(false);
+}
 
 void UploadTab::TB76Click()
 {
@@ -148,7 +157,8 @@ void UploadTab::TB76Click()
 
     const QString archive = dataDir + QStringLiteral("Upload.zip");
     removeFileIfExists(archive);
-    writeZipArchive(archive, {dataDir + QStringLiteral("RezList.new"), dataDir + QStringLiteral("Rezepte.new")});
+    writeZipArchive(archive,
+                    {dataDir + QStringLiteral("RezList.new"), dataDir + QStringLiteral("Rezepte.new")});
     if (!SendUploadMail())
         throw Error(tr("The upload failed: the archive \"%1\" was not created, so no mail was sent.")
                         .arg(QDir::toNativeSeparators(archive)));

@@ -26,7 +26,7 @@ public:
     void TntCheckListBox2DblClick();
     void Markall1Click();
     void Marknone1Click();
-    void TB76Click(); // export and send
+    void TB76Click();      // export and send
     bool SendUploadMail(); // false when there is no "Upload.zip" to send
 
 Q_SIGNALS:

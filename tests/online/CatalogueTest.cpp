@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "online/Catalogue.h"
+#include "common/Error.h"
 #include "store/Database.h"
 #include "tests/support/TempDataDir.h"
 
@@ -49,8 +49,8 @@ TEST(CatalogueList, EntriesRunWhileTheirFirstLineIsNotTheLast)
         int entries;
         bool lastComplete;
     };
-    for (const Case c : {Case{0, 0, true}, Case{1, 0, true}, Case{6, 1, true}, Case{7, 1, true}, Case{8, 2, false},
-                         Case{11, 2, false}, Case{12, 2, true}}) {
+    for (const Case c : {Case{0, 0, true}, Case{1, 0, true}, Case{6, 1, true}, Case{7, 1, true},
+                         Case{8, 2, false}, Case{11, 2, false}, Case{12, 2, true}}) {
         QByteArray text;
         for (int i = 0; i < c.lines; ++i)
             text += "l" + QByteArray::number(i) + "\r\n";
@@ -74,10 +74,10 @@ TEST(CatalogueListing, OffersFreeUndeletedNamesOfTheLanguage)
     addRecipe(store, "Apple Pie");
 
     CatalogueList list;
-    list.setReply("1\r\nAPPLE PIE\r\nA\r\n4\r\n1\r\nEnglish\r\n"  // another letter case: still offered
-                  "2\r\nApple Pie\r\nA\r\n4\r\n1\r\nEnglish\r\n"  // in the store: not offered
-                  "3\r\nold stew\r\nA\r\n4\r\n1\r\nEnglish\r\n"   // deleted in another case: not offered
-                  "4\r\nGoulash\r\nA\r\n2\r\n01\r\nGerman\r\n"    // another language
+    list.setReply("1\r\nAPPLE PIE\r\nA\r\n4\r\n1\r\nEnglish\r\n" // another letter case: still offered
+                  "2\r\nApple Pie\r\nA\r\n4\r\n1\r\nEnglish\r\n" // in the store: not offered
+                  "3\r\nold stew\r\nA\r\n4\r\n1\r\nEnglish\r\n"  // deleted in another case: not offered
+                  "4\r\nGoulash\r\nA\r\n2\r\n01\r\nGerman\r\n"   // another language
                   "5\r\nPancakes\r\nA\r\n1\r\n000001\r\nEnglish\r\n"
                   "6\r\nPancakes\r\nB\r\n9\r\n1\r\nEnglish\r\n"
                   "7\r\nWaffles\r\nA\r\n1\r\n100000\r\nenglish\r\n");
@@ -86,9 +86,11 @@ TEST(CatalogueListing, OffersFreeUndeletedNamesOfTheLanguage)
     EXPECT_EQ(names(listOffers(list, store, {"German", std::nullopt, {}})), QList<QByteArray>{"Goulash"});
 
     // The filter adds the dimension and the category overlap.
-    EXPECT_EQ(names(listOffers(list, store, {"English", QByteArray("1"), "000001"})), QList<QByteArray>{"Pancakes"});
+    EXPECT_EQ(names(listOffers(list, store, {"English", QByteArray("1"), "000001"})),
+              QList<QByteArray>{"Pancakes"});
     EXPECT_TRUE(listOffers(list, store, {"English", QByteArray("1"), "111110"}).entries.isEmpty());
-    EXPECT_EQ(names(listOffers(list, store, {"English", QByteArray("4"), "1"})), QList<QByteArray>{"APPLE PIE"});
+    EXPECT_EQ(names(listOffers(list, store, {"English", QByteArray("4"), "1"})),
+              QList<QByteArray>{"APPLE PIE"});
     EXPECT_TRUE(listOffers(list, store, {"English", QByteArray("2"), "11111111"}).entries.isEmpty());
 }
 

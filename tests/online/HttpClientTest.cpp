@@ -1,5 +1,5 @@
-#include "common/Error.h"
 #include "online/HttpClient.h"
+#include "common/Error.h"
 #include "tests/online/OnlinePeers.h"
 
 #include <QDir>
@@ -36,9 +36,11 @@ TEST(HttpClient, GetsBodyFromPythonHttpServer)
     }
     const int port = freePort();
     QProcess server;
+    server.setStandardOutputFile(QProcess::nullDevice());
+    server.setStandardErrorFile(QProcess::nullDevice());
     server.start(pythonProgram(), {QStringLiteral("-m"), QStringLiteral("http.server"), QString::number(port),
-                                   QStringLiteral("--bind"), QStringLiteral("127.0.0.1"), QStringLiteral("--directory"),
-                                   dir.path()});
+                                   QStringLiteral("--bind"), QStringLiteral("127.0.0.1"),
+                                   QStringLiteral("--directory"), dir.path()});
     ASSERT_TRUE(server.waitForStarted());
     for (int i = 0; i < 100; ++i) {
         QTcpSocket probe;
@@ -74,8 +76,10 @@ TEST(HttpClient, SendsHeadersKeepsCookiesAndSwitchesForImports)
     ASSERT_EQ(requests.size(), 3);
     for (const QJsonObject &request : requests)
         EXPECT_EQ(request.value("accept").toString(), QStringLiteral("text/html, */*"));
-    EXPECT_EQ(requests[0].value("agent").toString(), QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
-    EXPECT_EQ(requests[1].value("agent").toString(), QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+    EXPECT_EQ(requests[0].value("agent").toString(),
+              QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+    EXPECT_EQ(requests[1].value("agent").toString(),
+              QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
     EXPECT_EQ(requests[2].value("agent").toString(), QStringLiteral("Saffin"));
     EXPECT_EQ(requests[0].value("cookie").toString(), QString());
     EXPECT_EQ(requests[1].value("cookie").toString(), QStringLiteral("exchange=kept"));

@@ -14,7 +14,10 @@
 
 namespace {
 
-QString fixture(const char *name) { return QStringLiteral(SAFFIN_SOURCE_DIR "/tests/online/fixtures/") + name; }
+QString fixture(const char *name)
+{
+    return QStringLiteral(SAFFIN_SOURCE_DIR "/tests/online/fixtures/") + name;
+}
 
 void stop(QProcess &process)
 {
@@ -28,7 +31,8 @@ void stop(QProcess &process)
 
 QString pythonProgram()
 {
-    const QString system = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    const QString system =
+        QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
     return system.isEmpty() ? QStringLiteral("python3") : system;
 }
 
@@ -44,10 +48,11 @@ ExchangeServer::ExchangeServer(int failures, const QString &failMatch)
 {
     QDir().mkpath(m_dir.filePath(QStringLiteral("www")));
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    m_process.start(pythonProgram(), {fixture("exchange_server.py"), QStringLiteral("--directory"),
-                                      m_dir.filePath(QStringLiteral("www")), QStringLiteral("--log"),
-                                      m_dir.filePath(QStringLiteral("requests.log")), QStringLiteral("--fail"),
-                                      QString::number(failures), QStringLiteral("--fail-match=") + failMatch});
+    m_process.start(pythonProgram(),
+                    {fixture("exchange_server.py"), QStringLiteral("--directory"),
+                     m_dir.filePath(QStringLiteral("www")), QStringLiteral("--log"),
+                     m_dir.filePath(QStringLiteral("requests.log")), QStringLiteral("--fail"),
+                     QString::number(failures), QStringLiteral("--fail-match=") + failMatch});
     if (!m_process.waitForStarted(10000))
         throw std::runtime_error("exchange server did not start");
     QByteArray seen;
@@ -64,9 +69,15 @@ ExchangeServer::ExchangeServer(int failures, const QString &failMatch)
     throw std::runtime_error("exchange server did not report its port: " + seen.toStdString());
 }
 
-ExchangeServer::~ExchangeServer() { stop(m_process); }
+ExchangeServer::~ExchangeServer()
+{
+    stop(m_process);
+}
 
-QString ExchangeServer::root() const { return QStringLiteral("http://127.0.0.1:%1/").arg(m_port); }
+QString ExchangeServer::root() const
+{
+    return QStringLiteral("http://127.0.0.1:%1/").arg(m_port);
+}
 
 void ExchangeServer::put(const QString &path, const QByteArray &bytes)
 {
@@ -77,7 +88,10 @@ void ExchangeServer::put(const QString &path, const QByteArray &bytes)
         throw std::runtime_error("cannot write fixture file");
 }
 
-void ExchangeServer::remove(const QString &path) { QFile::remove(m_dir.filePath(QStringLiteral("www/") + path)); }
+void ExchangeServer::remove(const QString &path)
+{
+    QFile::remove(m_dir.filePath(QStringLiteral("www/") + path));
+}
 
 QList<QJsonObject> ExchangeServer::requests() const
 {
@@ -102,8 +116,8 @@ QStringList ExchangeServer::paths() const
 MailSink::MailSink() : m_port(freePort())
 {
     m_process.setProcessChannelMode(QProcess::MergedChannels);
-    m_process.start(pythonProgram(), {fixture("mail_sink.py"), QStringLiteral("--port"), QString::number(m_port),
-                                      QStringLiteral("--folder"), m_dir.path()});
+    m_process.start(pythonProgram(), {fixture("mail_sink.py"), QStringLiteral("--port"),
+                                      QString::number(m_port), QStringLiteral("--folder"), m_dir.path()});
     if (!m_process.waitForStarted(10000))
         throw std::runtime_error("mail sink did not start");
     QByteArray seen;
@@ -115,7 +129,10 @@ MailSink::MailSink() : m_port(freePort())
     throw std::runtime_error("mail sink did not start: " + seen.toStdString());
 }
 
-MailSink::~MailSink() { stop(m_process); }
+MailSink::~MailSink()
+{
+    stop(m_process);
+}
 
 int MailSink::mailCount() const
 {

@@ -19,10 +19,10 @@ public:
     explicit ExchangeServer(int failures = 0, const QString &failMatch = QString());
     ~ExchangeServer();
 
-    QString root() const;                                  // "http://127.0.0.1:<port>/"
+    QString root() const;                                   // "http://127.0.0.1:<port>/"
     void put(const QString &path, const QByteArray &bytes); // below the served folder
     void remove(const QString &path);
-    QList<QJsonObject> requests() const;                   // in order: path, agent, accept, cookie, time
+    QList<QJsonObject> requests() const; // in order: path, agent, accept, cookie, time
     QStringList paths() const;
 
 private:
@@ -38,8 +38,8 @@ public:
     ~MailSink();
     int port() const { return m_port; }
     int mailCount() const;
-    QJsonObject mail(int n) const;                                  // from 1: from, to, subject, body
-    QByteArray attachment(int n, const QString &fileName) const;    // decoded bytes
+    QJsonObject mail(int n) const;                               // from 1: from, to, subject, body
+    QByteArray attachment(int n, const QString &fileName) const; // decoded bytes
 
 private:
     QTemporaryDir m_dir;

@@ -1,6 +1,6 @@
+#include "online/PackageImport.h"
 #include "common/Error.h"
 #include "online/HttpClient.h"
-#include "online/PackageImport.h"
 #include "store/Database.h"
 #include "tests/online/OnlinePeers.h"
 #include "tests/support/TempDataDir.h"
@@ -150,9 +150,8 @@ TEST(PackageImport, TwoFailuresEndTheImportBeforeAnythingIsAdded)
 
 TEST(PackageImport, HostilePackagesAreRefusedWhole)
 {
-    const TestPackage good = makePackage({{"First", "A", "4", "1", "English", "ingredients", "preparation",
-                                           jpegLike(300)},
-                                          {"Second"}});
+    const TestPackage good = makePackage(
+        {{"First", "A", "4", "1", "English", "ingredients", "preparation", jpegLike(300)}, {"Second"}});
     QList<QByteArray> lines = good.index.split('\n');
     auto withLine = [&](int line, const QByteArray &value) {
         QList<QByteArray> copy = lines;
@@ -199,7 +198,8 @@ TEST(PackageImport, IdentifierStaysInsideThePackageFolder)
     const QStringList paths = server.paths();
     ASSERT_FALSE(paths.isEmpty());
     for (const QString &path : paths) {
-        EXPECT_TRUE(path.startsWith(QStringLiteral("/Saffin/Rezepte/RezList%2F..%2F..%2FRezepte.txt%3Fx%23y.dat")))
+        EXPECT_TRUE(
+            path.startsWith(QStringLiteral("/Saffin/Rezepte/RezList%2F..%2F..%2FRezepte.txt%3Fx%23y.dat")))
             << path.toStdString();
     }
     EXPECT_EQ(f.store.recordCount(), 0);

@@ -1,6 +1,6 @@
+#include "online/UpdateTab.h"
 #include "online/Catalogue.h"
 #include "online/HttpClient.h"
-#include "online/UpdateTab.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
 #include "tests/online/OnlinePeers.h"
@@ -66,11 +66,12 @@ TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
 {
     ExchangeServer server;
     server.put(QStringLiteral("Saffin/Rezepte.txt"),
-               catalogueText({{"1", "banana bread", "Zoe", "4", kDish, "English"},
-                              {"2", "Apple Pie", "Mia", "1", "000001", "English"},
-                              {"3", "Crumble", "Al", "4", kDish, "English"},
-                              {"4", "Eintopf", "Al", "4", kDish, "German"},
-                              {"5", QString::fromUtf8("Äpfel im Schlafrock").toUtf8(), "Bo", "4", kDish, "English"}}));
+               catalogueText(
+                   {{"1", "banana bread", "Zoe", "4", kDish, "English"},
+                    {"2", "Apple Pie", "Mia", "1", "000001", "English"},
+                    {"3", "Crumble", "Al", "4", kDish, "English"},
+                    {"4", "Eintopf", "Al", "4", kDish, "German"},
+                    {"5", QString::fromUtf8("Äpfel im Schlafrock").toUtf8(), "Bo", "4", kDish, "English"}}));
     Online o(server);
     const QLocale before;
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedKingdom));
@@ -93,8 +94,8 @@ TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
 
     // The filter applies the category selection of dimension 4 (chosen by the language start-up).
     o.tab().TntCheckListBox5Click();
-    EXPECT_EQ(o.column(0), (QStringList{QString::fromUtf8("Äpfel im Schlafrock"), QStringLiteral("banana bread"),
-                                        QStringLiteral("Crumble")}));
+    EXPECT_EQ(o.column(0), (QStringList{QString::fromUtf8("Äpfel im Schlafrock"),
+                                        QStringLiteral("banana bread"), QStringLiteral("Crumble")}));
     o.click("SpeedButton2"); // nothing ticked now
     EXPECT_EQ(o.list().topLevelItemCount(), 0);
     o.click("SpeedButton2");
@@ -115,8 +116,9 @@ TEST(UpdateTab, FetchListsOffersCheckedAndSortsByHeaderClicks)
 TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten)
 {
     ExchangeServer server;
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Old Stew", "A", "4", kDish, "English"},
-                                                                     {"2", "New Stew", "A", "4", kDish, "English"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"1", "Old Stew", "A", "4", kDish, "English"},
+                              {"2", "New Stew", "A", "4", kDish, "English"}}));
     Online o(server, "OLD STEW\r\n");
     o.click("TntBitBtn3");
     EXPECT_EQ(o.column(0), QStringList{QStringLiteral("New Stew")});
@@ -130,7 +132,8 @@ TEST(UpdateTab, DeletedNamesAreNotOfferedUntilForgotten)
 TEST(UpdateTab, CatalogueFetchRetriesOnceAtOnce)
 {
     ExchangeServer server(1, QStringLiteral("Rezepte.txt"));
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Soup", "A", "4", kDish, "English"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"1", "Soup", "A", "4", kDish, "English"}}));
     Online o(server);
     o.click("TntBitBtn3");
     EXPECT_TRUE(o.t.messages.isEmpty());
@@ -164,9 +167,10 @@ TEST(UpdateTab, CutShortCatalogueKeepsWhatWasListedAndReports)
 TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain)
 {
     ExchangeServer server;
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"10", "Soup", "A", "4", kDish, "English"},
-                                                                     {"11", "Soup", "B", "4", kDish, "English"},
-                                                                     {"12", "Stew", "C", "4", kDish, "English"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"10", "Soup", "A", "4", kDish, "English"},
+                              {"11", "Soup", "B", "4", kDish, "English"},
+                              {"12", "Stew", "C", "4", kDish, "English"}}));
     putPackage(server, "10", {{"Soup", "A"}});
     putPackage(server, "11", {{"Soup", "B"}, {"Soup Two", "B"}});
     putPackage(server, "12", {{"Stew", "C"}});
@@ -176,7 +180,8 @@ TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain)
     o.list().topLevelItem(2)->setCheckState(0, Qt::Unchecked);
 
     QStringList captions;
-    QObject::connect(&o.t.main(), &QWidget::windowTitleChanged, [&](const QString &title) { captions.append(title); });
+    QObject::connect(&o.t.main(), &QWidget::windowTitleChanged,
+                     [&](const QString &title) { captions.append(title); });
     o.click("BitBtn1");
     EXPECT_TRUE(o.t.messages.isEmpty()) << o.t.messages.join('\n').toStdString();
     EXPECT_EQ(captions, (QStringList{"Saffin - 0:3", "Saffin - 1:3", "Saffin - 2:3", "Saffin"}));
@@ -195,7 +200,8 @@ TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain)
 
     // The user agent switched with the first import and stayed for the later fetch.
     const QList<QJsonObject> requests = server.requests();
-    EXPECT_EQ(requests.first().value("agent").toString(), QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
+    EXPECT_EQ(requests.first().value("agent").toString(),
+              QStringLiteral("Mozilla/3.0 (compatible; Indy Library)"));
     EXPECT_EQ(requests.last().value("path").toString(), QStringLiteral("/Saffin/Rezepte.txt"));
     EXPECT_EQ(requests.last().value("agent").toString(), QStringLiteral("Saffin"));
     EXPECT_EQ(o.tab().httpClient().connectTimeoutMs(), 10000);
@@ -204,9 +210,10 @@ TEST(UpdateTab, AddToDatabaseImportsEveryEntryOfATickedNameThenFetchesAgain)
 TEST(UpdateTab, FailingImportKeepsEarlierRecipesCleansUpAndReports)
 {
     ExchangeServer server;
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Apple", "A", "4", kDish, "English"},
-                                                                     {"2", "Broken", "A", "4", kDish, "English"},
-                                                                     {"3", "Cherry", "A", "4", kDish, "English"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"1", "Apple", "A", "4", kDish, "English"},
+                              {"2", "Broken", "A", "4", kDish, "English"},
+                              {"3", "Cherry", "A", "4", kDish, "English"}}));
     putPackage(server, "1", {{"Apple"}});
     putPackage(server, "3", {{"Cherry"}});
     Online o(server);
@@ -226,7 +233,8 @@ TEST(UpdateTab, FailingImportKeepsEarlierRecipesCleansUpAndReports)
 TEST(UpdateTab, AddToDatabaseWithEmptyListOnlyCleansUp)
 {
     ExchangeServer server;
-    server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Soup", "A", "4", kDish, "German"}}));
+    server.put(QStringLiteral("Saffin/Rezepte.txt"),
+               catalogueText({{"1", "Soup", "A", "4", kDish, "German"}}));
     Online o(server);
     o.click("BitBtn1");
     EXPECT_TRUE(o.t.messages.isEmpty());

@@ -1,8 +1,9 @@
+#include "online/UploadTab.h"
 #include "common/LanguageTexts.h"
 #include "common/TextLines.h"
 #include "online/HttpClient.h"
 #include "online/PackageImport.h"
-#include "online/UploadTab.h"
+#include "online/UpdateTab.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
 #include "tests/online/OnlinePeers.h"
@@ -38,15 +39,19 @@ struct Upload {
     {
         Platform p = TestProgram::platformFor(dir.path());
         p.serverRoot = server.root();
-        p.smtp = {QStringLiteral("127.0.0.1"), smtpPort, QStringLiteral("saffin01"),
-                  QStringLiteral("uploadmailbox0000000"), QStringLiteral("upload@saffin.invalid"),
+        p.smtp = {QStringLiteral("127.0.0.1"),
+                  smtpPort,
+                  QStringLiteral("saffin01"),
+                  QStringLiteral("uploadmailbox0000000"),
+                  QStringLiteral("upload@saffin.invalid"),
                   QStringLiteral("recipes@saffin.invalid")};
         return p;
     }
     UploadTab &tab() { return *t.find<UploadTab>("TntTabSheet3"); }
     QListWidget &list() { return *t.find<QListWidget>("TntCheckListBox2"); }
     RecipeStore &store() { return t.program().context().store; }
-    void addOwn(const QByteArray &name, const QByteArray &author, const QByteArray &picture = {}, bool own = true)
+    void addOwn(const QByteArray &name, const QByteArray &author, const QByteArray &picture = {},
+                bool own = true)
     {
         if (!picture.isEmpty())
             dir.write("temp2.jpg", picture);
@@ -76,7 +81,8 @@ QMap<QString, QByteArray> unzip(const QByteArray &archive)
     QMap<QString, QByteArray> files;
     zip_error_t error;
     zip_error_init(&error);
-    zip_source_t *source = zip_source_buffer_create(archive.constData(), zip_uint64_t(archive.size()), 0, &error);
+    zip_source_t *source =
+        zip_source_buffer_create(archive.constData(), zip_uint64_t(archive.size()), 0, &error);
     zip_t *zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
     if (!zip) {
         if (source)
@@ -103,10 +109,11 @@ QMap<QString, QByteArray> unzip(const QByteArray &archive)
 TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor)
 {
     Upload u;
-    u.server.put(QStringLiteral("Saffin/Rezepte.txt"), catalogueText({{"1", "Borscht", "Olga", "3", "01", "German"},
-                                                                       {"2", "Knoedel", "Else", "3", "01", "German"}}));
-    u.addOwn("Borscht", "Olga");   // offered under the same author: left out
-    u.addOwn("Knoedel", "Hans");   // same name, another author: listed
+    u.server.put(QStringLiteral("Saffin/Rezepte.txt"),
+                 catalogueText({{"1", "Borscht", "Olga", "3", "01", "German"},
+                                {"2", "Knoedel", "Else", "3", "01", "German"}}));
+    u.addOwn("Borscht", "Olga"); // offered under the same author: left out
+    u.addOwn("Knoedel", "Hans"); // same name, another author: listed
     u.addOwn("Zwiebelkuchen", "Hans");
     u.addOwn("Apfelmus", "Hans");
     u.addOwn("Imported", "Hans", {}, false);
@@ -116,7 +123,7 @@ TEST(UploadTab, ListsOwnRecipesTheServerDoesNotOfferUnderTheSameAuthor)
     for (int i = 0; i < u.list().count(); ++i)
         EXPECT_EQ(u.list().item(i)->checkState(), Qt::Checked);
     // The catalogue list is the one the update tab filters.
-    EXPECT_EQ(u.t.program().mainWindow().findChild<QWidget *>("TntTabSheet7") != nullptr, true);
+    EXPECT_EQ(u.t.find<UpdateTab>("TntTabSheet7")->catalogueList().entryCount(), 2);
 
     u.tab().Marknone1Click();
     EXPECT_EQ(u.list().item(0)->checkState(), Qt::Unchecked);
@@ -174,7 +181,8 @@ TEST(UploadTab, ExportReadsBackAsPackageAndIsMailedZipped)
     RecipeStore store(fresh.path());
     store.openData();
     HttpClient http;
-    PackageImporter(http, store, fresh.path()).ImportPackage(u.server.root() + QStringLiteral("Saffin/Rezepte/"), "new");
+    PackageImporter(http, store, fresh.path())
+        .ImportPackage(u.server.root() + QStringLiteral("Saffin/Rezepte/"), "new");
     ASSERT_EQ(store.recordCount(), 3);
     for (int r = 0; r < 3; ++r) {
         const QByteArray name = store.line(r, FieldName).toByteArray();
