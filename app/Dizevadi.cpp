@@ -115,7 +115,6 @@ void TForm1::connectWindows(Settings &settings, TForm2 &search, TForm3 &date, TF
 
 void TForm1::wireBrowse(TForm2 &search)
 {
-    m_context.display.setViews(m_catalogue->view(), m_own->view(), nullptr);
     search.setMainWindow(this);
     const Platform &platform = m_context.platform;
     auto guarded = [&platform](std::function<void()> handler) {
