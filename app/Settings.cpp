@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLayout>
@@ -44,11 +45,57 @@ std::optional<int> strictNumber(const QByteArray &text)
 
 QWidget *panel(QWidget &window, const char *name) { return window.findChild<QWidget *>(QLatin1String(name)); }
 
+// A panel on a page never shown has no laid-out width yet: it keeps the width it was given.
+class PanelWidth : public QObject {
+public:
+    PanelWidth(QWidget *panel, int width) : QObject(panel), m_panel(panel), m_width(width)
+    {
+        setObjectName(QLatin1String(kName));
+        panel->installEventFilter(this);
+    }
+    static PanelWidth *of(QWidget *panel)
+    {
+        return panel ? static_cast<PanelWidth *>(
+                           panel->findChild<QObject *>(QLatin1String(kName), Qt::FindDirectChildrenOnly))
+                     : nullptr;
+    }
+    int width() const { return m_shown ? m_panel->width() : m_width; }
+    void set(int width) { m_width = width; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Show)
+            m_shown = true;
+        return false;
+    }
+
+private:
+    static constexpr char kName[] = "PanelWidthMemory";
+    QWidget *m_panel;
+    int m_width;
+    bool m_shown = false;
+};
+
+void rememberPanel(QWidget *panel, int width)
+{
+    if (panel && !PanelWidth::of(panel))
+        new PanelWidth(panel, width);
+}
+
+int panelWidth(QWidget *panel)
+{
+    const PanelWidth *memory = PanelWidth::of(panel);
+    return memory ? memory->width() : panel ? panel->width() : 0;
+}
+
 // Panels sit in splitters; the splitter needs a laid-out size before a width can be given.
 void setPanelWidth(QWidget *panel, int width)
 {
     if (!panel)
         return;
+    if (PanelWidth *memory = PanelWidth::of(panel))
+        memory->set(width);
     auto *splitter = qobject_cast<QSplitter *>(panel->parentWidget());
     if (!splitter) {
         panel->resize(width, panel->height());
@@ -71,7 +118,6 @@ void setPanelWidth(QWidget *panel, int width)
     splitter->setSizes(sizes);
 }
 
-int panelWidth(QWidget *panel) { return panel ? panel->width() : 0; }
 
 } // namespace
 
@@ -145,6 +191,9 @@ void Settings::loadLanguage(const QString &name)
 
 void Settings::FormCreate()
 {
+    rememberPanel(panel(m_main, "Panel2"), 185);
+    rememberPanel(panel(m_main, "Panel11"), 185);
+    rememberPanel(panel(m_main, "TntTreeView1"), 161);
     const QStringList languages = ListLanguageFiles(languageFolder());
     for (const char *name : {"TntComboBox7", "TntComboBox6", "TntComboBox3"})
         if (auto *box = m_main.findChild<QComboBox *>(QLatin1String(name))) {

@@ -21,6 +21,8 @@
 
 namespace {
 
+constexpr int kTreeWidth = 161;
+
 // A node of the tree: its text as written (UTF-8) and its picture, kept beside the shown text.
 class FolderItem : public QTreeWidgetItem {
 public:
@@ -154,6 +156,7 @@ FoldersTab::FoldersTab(AppContext &context, QWidget *parent)
     m_splitter->addWidget(m_viewPanel);
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
+    m_splitter->setSizes({kTreeWidth, 1000});
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_splitter);

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFontDatabase>
+#include <QSplitter>
 #include <QTabWidget>
 #include <gtest/gtest.h>
 
@@ -211,4 +212,27 @@ TEST(Startup, DamagedIndexIsReportedOnceWithTheCopyKept)
     const QStringList copies = QDir(dir.path()).entryList({QStringLiteral("RezList.dat.damaged-*")});
     ASSERT_EQ(copies.size(), 1);
     EXPECT_EQ(dir.read(copies[0]), record + "Half\r\nRecord\r\n");
+}
+
+TEST(Settings, PanelWidthsComeBackOnBothRecipeTabsAndTheFolderTree)
+{
+    TempDataDir dir;
+    {
+        TestProgram t(dir.path());
+        auto *splitter = qobject_cast<QSplitter *>(t.find<QWidget>("Panel2")->parentWidget());
+        ASSERT_NE(splitter, nullptr);
+        t.main().pageControl()->setCurrentIndex(0);
+        QList<int> sizes = splitter->sizes();
+        const int total = sizes[0] + sizes[1];
+        splitter->setSizes({240, total - 240});
+        ASSERT_EQ(t.find<QWidget>("Panel2")->width(), 240);
+        t.program().close();
+        EXPECT_EQ(iniLines(dir).value(5), "240\r");
+    }
+    TestProgram t(dir.path());
+    for (int page : {0, 1, 2})
+        t.main().pageControl()->setCurrentIndex(page);
+    EXPECT_EQ(t.find<QWidget>("Panel2")->width(), 240);
+    EXPECT_EQ(t.find<QWidget>("Panel11")->width(), 240);
+    EXPECT_EQ(t.find<QWidget>("TntTreeView1")->width(), 161);
 }
