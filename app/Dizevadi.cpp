@@ -3,7 +3,7 @@
 #include "about/AboutTab.h"
 #include "about/Donation.h"
 #include "about/WCIU.h"
-#include "app/ErrorReport.h"
+#include "common/ErrorReport.h"
 #include "app/Settings.h"
 #include "browse/Search.h"
 #include "planner/DatePicker.h"

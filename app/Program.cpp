@@ -4,7 +4,7 @@
 #include "about/Donation.h"
 #include "about/WCIU.h"
 #include "app/Dizevadi.h"
-#include "app/ErrorReport.h"
+#include "common/ErrorReport.h"
 #include "app/Settings.h"
 #include "app/Splash.h"
 #include "browse/Search.h"

@@ -1,7 +1,7 @@
 #include "browse/RecipeBrowserTab.h"
 
 #include "browse/BrowseTexts.h"
-#include "browse/ReportErrors.h"
+#include "common/ErrorReport.h"
 #include "browse/SortedNameModel.h"
 #include "browse/ToolIcons.h"
 #include "common/HtmlView.h"
@@ -302,7 +302,7 @@ QByteArray RecipeBrowserTab::categoryBitString() const
 
 void RecipeBrowserTab::reporting(const std::function<void()> &handler) const
 {
-    reportErrors(m_context.platform, handler);
+    runReportingErrors(m_context.platform, handler);
 }
 
 int RecipeBrowserTab::selectedRow() const

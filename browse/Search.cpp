@@ -1,6 +1,6 @@
 #include "browse/Search.h"
 
-#include "browse/ReportErrors.h"
+#include "common/ErrorReport.h"
 #include "common/Platform.h"
 #include "store/AppContext.h"
 #include "store/RecipeSearch.h"
@@ -53,7 +53,7 @@ TForm2::TForm2(AppContext &context, QWidget *parent)
     relabel(QStringLiteral("Search"), QStringLiteral("Search in"),
             {QStringLiteral("Caption"), QStringLiteral("Ingredients"), QStringLiteral("All")});
     connect(TntBitBtn1, &QPushButton::clicked, this,
-            [this] { reportErrors(m_context.platform, [this] { TntBitBtn1Click(); }); });
+            [this] { runReportingErrors(m_context.platform, [this] { TntBitBtn1Click(); }); });
 }
 
 void TForm2::relabel(const QString &buttonCaption, const QString &groupCaption, const QStringList &searchInItems)
@@ -108,7 +108,7 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
     if (watched == TntEdit1 && event->type() == QEvent::KeyRelease) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && !key->isAutoRepeat())
-            reportErrors(m_context.platform, [this] { TntBitBtn1Click(); });
+            runReportingErrors(m_context.platform, [this] { TntBitBtn1Click(); });
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -1,5 +1,6 @@
 #include "editor/EditorTab.h"
 
+#include "common/ErrorReport.h"
 #include "common/Error.h"
 #include "common/LanguageTexts.h"
 #include "common/Platform.h"
@@ -169,15 +170,7 @@ QWidget *EditorTab::buildTopArea()
 
 std::function<void()> EditorTab::reportingErrors(void (EditorTab::*handler)())
 {
-    return [this, handler] {
-        try {
-            (this->*handler)();
-        } catch (const Error &error) {
-            m_context.platform.showMessage(error.text());
-        } catch (const std::exception &error) {
-            m_context.platform.showMessage(QString::fromLocal8Bit(error.what()));
-        }
-    };
+    return [this, handler] { runReportingErrors(m_context.platform, [this, handler] { (this->*handler)(); }); };
 }
 
 void EditorTab::TntEdit1Change()

@@ -1,5 +1,6 @@
 #include "folders/FoldersTab.h"
 
+#include "common/ErrorReport.h"
 #include "common/Error.h"
 #include "common/HtmlView.h"
 #include "common/LanguageTexts.h"
@@ -174,13 +175,7 @@ FoldersTab::FoldersTab(AppContext &context, QWidget *parent)
 
 void FoldersTab::reportingErrors(const std::function<void()> &handler) const
 {
-    try {
-        handler();
-    } catch (const Error &error) {
-        m_context.platform.showMessage(error.text());
-    } catch (const std::exception &error) {
-        m_context.platform.showMessage(QString::fromLocal8Bit(error.what()));
-    }
+    runReportingErrors(m_context.platform, handler);
 }
 
 QByteArray FoldersTab::favouritesName() const { return m_context.texts.text(120).toUtf8(); }

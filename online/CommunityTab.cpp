@@ -2,7 +2,7 @@
 
 #include "common/HtmlView.h"
 #include "common/Platform.h"
-#include "online/ReportErrors.h"
+#include "common/ErrorReport.h"
 #include "store/AppContext.h"
 
 #include <QStyle>
@@ -40,7 +40,7 @@ CommunityTab::CommunityTab(AppContext &context, QWidget *parent)
 
     const Platform &platform = context.platform;
     connect(TntToolButton22, &QToolButton::clicked, this,
-            [this, &platform] { reportErrors(platform, [this] { TntToolButton22Click(); }); });
+            [this, &platform] { runReportingErrors(platform, [this] { TntToolButton22Click(); }); });
     connect(Back, &QToolButton::clicked, this, [this] { BackClick(); });
 }
 

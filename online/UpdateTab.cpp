@@ -3,7 +3,7 @@
 #include "common/Error.h"
 #include "common/Platform.h"
 #include "common/TextEncoding.h"
-#include "online/ReportErrors.h"
+#include "common/ErrorReport.h"
 #include "store/AppContext.h"
 #include "store/Categories.h"
 #include "store/Database.h"
@@ -153,7 +153,7 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
 
     const Platform &platform = context.platform;
     auto guarded = [&platform](void (UpdateTab::*handler)(), UpdateTab *tab) {
-        return [&platform, handler, tab] { reportErrors(platform, [&] { (tab->*handler)(); }); };
+        return [&platform, handler, tab] { runReportingErrors(platform, [&] { (tab->*handler)(); }); };
     };
     connect(TntBitBtn3, &QPushButton::clicked, this, guarded(&UpdateTab::TntBitBtn3Click, this));
     connect(BitBtn1, &QPushButton::clicked, this, guarded(&UpdateTab::BitBtn1Click, this));
@@ -166,7 +166,7 @@ UpdateTab::UpdateTab(AppContext &context, QWidget *parent)
     connect(TntMenuItem1, &QAction::triggered, this, guarded(&UpdateTab::TntMenuItem1Click, this));
     connect(TntMenuItem2, &QAction::triggered, this, guarded(&UpdateTab::TntMenuItem2Click, this));
     connect(TntListView1->header(), &QHeaderView::sectionClicked, this, [this, &platform](int column) {
-        reportErrors(platform, [&] { TntListView1ColumnClick(column); });
+        runReportingErrors(platform, [&] { TntListView1ColumnClick(column); });
     });
     connect(TntListView1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &at) { TntPopupMenu3->popup(TntListView1->viewport()->mapToGlobal(at)); });

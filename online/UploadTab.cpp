@@ -6,7 +6,7 @@
 #include "common/Platform.h"
 #include "online/Catalogue.h"
 #include "online/HttpClient.h"
-#include "online/ReportErrors.h"
+#include "common/ErrorReport.h"
 #include "online/UploadExport.h"
 #include "store/AppContext.h"
 #include "store/Categories.h"
@@ -69,7 +69,7 @@ UploadTab::UploadTab(AppContext &context, QWidget *parent)
 
     const Platform &platform = context.platform;
     auto guarded = [this, &platform](void (UploadTab::*handler)()) {
-        return [this, &platform, handler] { reportErrors(platform, [&] { (this->*handler)(); }); };
+        return [this, &platform, handler] { runReportingErrors(platform, [&] { (this->*handler)(); }); };
     };
     connect(TntToolButton20, &QToolButton::clicked, this, guarded(&UploadTab::TntToolButton20Click));
     connect(TB76, &QToolButton::clicked, this, guarded(&UploadTab::TB76Click));

@@ -4,7 +4,7 @@
 #include "common/TextLines.h"
 #include "planner/DatePicker.h"
 #include "planner/PlannerIcons.h"
-#include "planner/ReportingErrors.h"
+#include "common/ErrorReport.h"
 #include "planner/RumaCalendar.h"
 #include "store/AppContext.h"
 
@@ -74,17 +74,17 @@ CalendarTab::CalendarTab(AppContext &context, QWidget *parent)
     layout->addWidget(RumaCalendar1, 1);
 
     auto guarded = [&platform](auto handler) {
-        return [&platform, handler] { reportingErrors(platform, handler); };
+        return [&platform, handler] { runReportingErrors(platform, handler); };
     };
     connect(TntToolButton2, &QToolButton::clicked, this, guarded([this] { TntToolButton2Click(); }));
     connect(Delete1, &QAction::triggered, this, guarded([this] { Delete1Click(); }));
     connect(RumaCalendar1, &TRumaCalendar::OnMouseUp, this,
             [this, &platform](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint pos) {
-                reportingErrors(platform, [&] { RumaCalendar1MouseUp(button, modifiers, pos); });
+                runReportingErrors(platform, [&] { RumaCalendar1MouseUp(button, modifiers, pos); });
             });
     connect(RumaCalendar1, &TRumaCalendar::OnDblCalendar, this,
             [this, &platform](bool item, QDate date, int index) {
-                reportingErrors(platform, [&] { RumaCalendar1DblCalendar(item, date, index); });
+                runReportingErrors(platform, [&] { RumaCalendar1DblCalendar(item, date, index); });
             });
 }
 

@@ -4,7 +4,7 @@
 #include "common/TextEncoding.h"
 #include "common/TextLines.h"
 #include "planner/PlannerIcons.h"
-#include "planner/ReportingErrors.h"
+#include "common/ErrorReport.h"
 #include "store/AppContext.h"
 #include "store/Database.h"
 
@@ -71,10 +71,10 @@ ShoppingListTab::ShoppingListTab(AppContext &context, QWidget *parent)
     const Platform &platform = m_context.platform;
     connect(TntMemo3, &QPlainTextEdit::textChanged, this, [this, &platform] {
         if (!m_writeHeld)
-            reportingErrors(platform, [this] { TntMemo3Change(); });
+            runReportingErrors(platform, [this] { TntMemo3Change(); });
     });
     connect(TntToolButton11, &QToolButton::clicked, this,
-            [this, &platform] { reportingErrors(platform, [this] { TntToolButton11Click(); }); });
+            [this, &platform] { runReportingErrors(platform, [this] { TntToolButton11Click(); }); });
 }
 
 void ShoppingListTab::loadList()
