@@ -82,6 +82,12 @@ void TForm1::FormCreate()
     RefreshRecipeLists();
 }
 
+std::function<void()> TForm1::guarded(std::function<void()> handler) const
+{
+    const Platform &platform = m_context.platform;
+    return [&platform, handler] { runReportingErrors(platform, handler); };
+}
+
 void TForm1::FillFontList() { ::FillFontList(*m_about->fontNameBox()); }
 
 void TForm1::connectWindows(Settings &settings, TForm2 &search, TForm3 &date, TForm4 &print, TInfoForm &info,
@@ -94,10 +100,6 @@ void TForm1::connectWindows(Settings &settings, TForm2 &search, TForm3 &date, TF
     wirePrint(print);
     wireOnline(settings);
 
-    const Platform &platform = m_context.platform;
-    auto guarded = [&platform](std::function<void()> handler) {
-        return [&platform, handler] { runReportingErrors(platform, handler); };
-    };
     connect(m_about->languageBox(), &QComboBox::activated, this,
             guarded([&settings] { settings.TntComboBox7Change(); }));
     connect(m_about->fontNameBox(), &QComboBox::activated, this,
@@ -116,10 +118,6 @@ void TForm1::connectWindows(Settings &settings, TForm2 &search, TForm3 &date, TF
 void TForm1::wireBrowse(TForm2 &search)
 {
     search.setMainWindow(this);
-    const Platform &platform = m_context.platform;
-    auto guarded = [&platform](std::function<void()> handler) {
-        return [&platform, handler] { runReportingErrors(platform, handler); };
-    };
     connect(&search, &TForm2::recipesFound, m_catalogue, &CatalogueTab::setNames);
     connect(m_catalogue, &CatalogueTab::TntToolButton1Click, this, guarded([&search] { search.bringUp(); }));
     connect(m_own, &OwnRecipesTab::TntToolButton1Click, this, guarded([&search] { search.bringUp(); }));
@@ -155,11 +153,7 @@ void TForm1::wireEditor()
 
 void TForm1::wireFolders()
 {
-    const Platform &platform = m_context.platform;
     FoldersTab *folders = m_folders;
-    auto guarded = [&platform](std::function<void()> handler) {
-        return [&platform, handler] { runReportingErrors(platform, handler); };
-    };
     auto addSelectedFavourite = [folders](auto *tab) {
         return [folders, tab] {
             if (const std::optional<QByteArray> name = tab->selectedName())
@@ -176,9 +170,6 @@ void TForm1::wirePlanner(TForm3 &date, TForm4 &print)
 {
     m_calendar->setDateDialog(date);
     const Platform &platform = m_context.platform;
-    auto guarded = [&platform](std::function<void()> handler) {
-        return [&platform, handler] { runReportingErrors(platform, handler); };
-    };
     CalendarTab *calendar = m_calendar;
     ShoppingListTab *shopping = m_shopping;
     auto planSelected = [calendar](auto *tab) {

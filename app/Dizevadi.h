@@ -55,6 +55,8 @@ protected:
 
 private:
     void LoadStore();
+    // A handler that runs under the error report.
+    std::function<void()> guarded(std::function<void()> handler) const;
 
     // Cross-tab wiring, one function per subsystem.
     void wireBrowse(TForm2 &search);
