@@ -11,6 +11,7 @@
 #include "tests/support/WebPageProbe.h"
 
 #include <QPdfDocument>
+#include <QPdfSelection>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -156,4 +157,27 @@ TEST(PrintWindow, PreviewWaitsForThePageThenPrintsItAndAFailedPrintKeepsTheWindo
         }
     EXPECT_GT(green, 1000);
     EXPECT_EQ(red, 0);
+}
+
+TEST(PrintWindow, RecipePageShownThereBecomesAPdfWithTheRecipesName)
+{
+    RealPrintWindow w([](QDialog &) { return int(QDialog::Rejected); });
+    w.dir.write("Rezept.htm", RenderRecipePage("Pumpkin risotto", "Ann", "Stir slowly.", false, "Pumpkin\r\nRice",
+                                               {QStringLiteral("Arial"), QStringLiteral("4")}, w.texts));
+    PageLoad load(w.web());
+    w.window->showPage(w.dir.file("Rezept.htm"));
+    ASSERT_TRUE(load.waitFor(QUrl::fromLocalFile(w.dir.file("Rezept.htm"))));
+
+    // The page's own PDF keeps its text, so the name can be read back from the file.
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("recipe.pdf"));
+    bool done = false;
+    QObject::connect(w.web()->page(), &QWebEnginePage::pdfPrintingFinished,
+                     [&done](const QString &, bool ok) { done = ok; });
+    w.web()->page()->printToPdf(pdf);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 20000));
+    QPdfDocument document;
+    ASSERT_EQ(document.load(pdf), QPdfDocument::Error::None);
+    EXPECT_TRUE(document.getAllText(0).text().contains(QStringLiteral("Pumpkin risotto")))
+        << document.getAllText(0).text().toStdString();
 }
