@@ -90,7 +90,7 @@ struct Bench {
 
     void start(int storeRecipes)
     {
-        const QString languages = QCoreApplication::applicationDirPath() + QStringLiteral("/Languages/");
+        const QString languages = QStringLiteral(SAFFIN_SOURCE_DIR "/Languages/");
         QDir().mkpath(data.filePath(QStringLiteral("Languages")));
         for (const QString &name : QDir(languages).entryList(QDir::Files))
             QFile::copy(languages + name, data.filePath(QStringLiteral("Languages/") + name));
