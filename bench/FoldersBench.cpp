@@ -1,3 +1,4 @@
+#include "bench/BlankView.h"
 #include "app/Dizevadi.h"
 #include "app/Program.h"
 #include "common/HtmlView.h"
@@ -10,20 +11,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-// Pages are not what is measured: a view that only holds its widget.
-class BlankView : public HtmlView {
-public:
-    BlankView(QWidget *parent, const QString &name) : m_widget(new QWidget(parent)) { m_widget->setObjectName(name); }
-    QWidget *widget() override { return m_widget; }
-    void Navigate(const QString &) override {}
-    void Navigate2(const QString &) override {}
-    void GoBack() override {}
-    void PrintPreview() override {}
-
-private:
-    QWidget *m_widget;
-};
 
 void writeLines(const QString &path, int count, const char *pattern)
 {

@@ -1,3 +1,4 @@
+#include "bench/BlankView.h"
 #include "app/Dizevadi.h"
 #include "app/Program.h"
 #include "bench/SyntheticStore.h"
@@ -22,20 +23,6 @@
 #include <stdexcept>
 
 namespace {
-
-// The benchmarks show no pages.
-class BlankView : public HtmlView {
-public:
-    explicit BlankView(QWidget *parent) : m_widget(new QWidget(parent)) {}
-    QWidget *widget() override { return m_widget; }
-    void Navigate(const QString &) override {}
-    void Navigate2(const QString &) override {}
-    void GoBack() override {}
-    void PrintPreview() override {}
-
-private:
-    QWidget *m_widget;
-};
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {
@@ -102,9 +89,7 @@ struct Bench {
         platform.programFolder = dataDir;
         platform.serverRoot = server->root();
         platform.createHtmlView = [](QWidget *parent, const QString &name) -> HtmlView * {
-            auto *view = new BlankView(parent);
-            view->widget()->setObjectName(name);
-            return view;
+            return new BlankView(parent, name);
         };
         platform.execModal = [](QDialog &) { return 0; };
         platform.showMessage = [](const QString &text) { throw std::runtime_error(text.toStdString()); };
