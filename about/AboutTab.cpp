@@ -1,5 +1,6 @@
 #include "about/AboutTab.h"
 
+#include "common/Named.h"
 #include "store/AppContext.h"
 
 #include <QComboBox>
@@ -7,16 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
 
 AboutTab::AboutTab(AppContext &context, QWidget *parent)
     : QWidget(parent), m_context(context), Button1(named(new QPushButton(QStringLiteral("Info"), this), "Button1")),

@@ -1,5 +1,6 @@
 #include "about/Donation.h"
 
+#include "common/Named.h"
 #include "about/Addresses.h"
 #include "common/Platform.h"
 #include "store/AppContext.h"
@@ -9,16 +10,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
-
-} // namespace
 
 TForm14::TForm14(AppContext &context, QWidget *parent)
     : QWidget(parent, Qt::Window), m_context(context), Memo1(named(new QPlainTextEdit(this), "Memo1")),

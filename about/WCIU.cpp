@@ -1,5 +1,6 @@
 #include "about/WCIU.h"
 
+#include "common/Named.h"
 #include "about/Addresses.h"
 #include "about/Credits.h"
 #include "about/TextPanel.h"
@@ -19,12 +20,6 @@
 namespace {
 
 const QColor kGrey(128, 128, 128);
-
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 void paintWith(QWidget *widget, QPalette::ColorRole role, const QColor &color)
 {

@@ -1,5 +1,6 @@
 #include "editor/EditorTab.h"
 
+#include "common/Named.h"
 #include "common/ErrorReport.h"
 #include "common/Error.h"
 #include "common/LanguageTexts.h"
@@ -32,12 +33,6 @@ namespace {
 
 constexpr int kFieldWidth = 153;
 constexpr int kListItemHeight = 13;
-
-template <typename T> T *named(T *widget, const char *name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 QStringList pictureFilters()
 {
